@@ -1,0 +1,93 @@
+#include "TempFolders.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "FixedText.h"
+
+namespace zelva::host {
+namespace {
+
+constexpr int kFolderNumbers = 10000;
+
+bool TemporaryFolder(char (&folder)[kPathChars]) {
+  DWORD length = GetTempPathA(kPathChars, folder);
+  if (length == 0 || length >= kPathChars) {
+    folder[0] = '\0';
+    return false;
+  }
+  return true;
+}
+
+// RAII owner of a FindFirstFile search.
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  ~FindHandle() {
+    if (valid()) FindClose(handle_);
+  }
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+bool MakeTemporaryFolderName(char (&path)[kPathChars]) {
+  char folder[kPathChars];
+  path[0] = '\0';
+  if (!TemporaryFolder(folder)) return false;
+  for (int number = 0; number < kFolderNumbers; ++number) {
+    char candidate[kPathChars];
+    int length = std::snprintf(candidate, sizeof(candidate), "%sZELVA_HDK%04d", folder, number);
+    if (length < 0 || size_t(length) + 2 > sizeof(candidate)) return false;
+    if (GetFileAttributesA(candidate) != INVALID_FILE_ATTRIBUTES) continue;
+    text::CopyBounded(path, candidate);
+    text::AppendBounded(path, "\\");
+    return true;
+  }
+  return false;
+}
+
+void ClearTemporaryFolders() {
+  char folder[kPathChars];
+  if (!TemporaryFolder(folder)) return;
+  char pattern[kPathChars];
+  text::CopyBounded(pattern, folder);
+  if (!text::AppendBounded(pattern, "ZELVA_HDK*")) return;
+
+  WIN32_FIND_DATAA entry;
+  FindHandle search(FindFirstFileA(pattern, &entry));
+  if (!search.valid()) return;
+  do {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+    char target[kPathChars];
+    text::CopyBounded(target, folder);
+    if (text::AppendBounded(target, entry.cFileName)) DeleteFolderTree(target);
+  } while (FindNextFileA(search.get(), &entry));
+}
+
+bool DeleteFolderTree(const char* folder) {
+  if (folder == nullptr || folder[0] == '\0') return false;
+  // Room for the path and the double terminator the shell expects.
+  char from[kPathChars + 2] = {};
+  if (!text::CopyBounded(from, kPathChars, folder)) return false;
+  size_t length = std::strlen(from);
+  if (length > 0 && from[length - 1] == '\\') from[--length] = '\0';
+  if (length == 0) return false;
+  from[length + 1] = '\0';
+
+  SHFILEOPSTRUCTA operation = {};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = from;
+  operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION;
+  return SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
+}
+
+}  // namespace zelva::host
