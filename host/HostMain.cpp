@@ -8,6 +8,7 @@
 #include "HostState.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  using namespace zelva;
   using namespace zelva::host;
   OleInitialize(nullptr);
   ResetContext(instance);

@@ -70,7 +70,9 @@ bool PrepareHostPaths(HostContext& context) {
   char dataFolder[kPathChars] = {};
   if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, appData)) ||
       !BuildDataFolder(appData, dataFolder)) {
-    ok = false;
+    // Without a data folder the paths stay empty: nothing may land in the
+    // current directory instead.
+    return false;
   }
   SetDataPaths(context, dataFolder);
   return ok;

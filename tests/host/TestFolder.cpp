@@ -1,0 +1,50 @@
+#include "TestFolder.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "TempFolders.h"
+
+namespace zelva::testing {
+
+TestFolder::TestFolder() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  static int serial = 0;
+  char name[MAX_PATH];
+  std::snprintf(name, sizeof(name), "%szelva_test_%lu_%d\\", temp, GetCurrentProcessId(), serial++);
+  path_ = name;
+  host::DeleteFolderTree(path_.c_str());
+  CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+TestFolder::~TestFolder() { host::DeleteFolderTree(path_.c_str()); }
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+void WriteWholeFile(const std::string& path, const std::string& content) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << content;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+TemporaryFolderOverride::TemporaryFolderOverride(const std::string& folder) {
+  char previous[MAX_PATH];
+  DWORD length = GetEnvironmentVariableA("TMP", previous, MAX_PATH);
+  hadPrevious_ = length > 0 && length < MAX_PATH;
+  if (hadPrevious_) previous_ = previous;
+  SetEnvironmentVariableA("TMP", folder.c_str());
+}
+
+TemporaryFolderOverride::~TemporaryFolderOverride() {
+  SetEnvironmentVariableA("TMP", hadPrevious_ ? previous_.c_str() : nullptr);
+}
+
+}  // namespace zelva::testing

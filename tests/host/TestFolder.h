@@ -1,0 +1,42 @@
+// A fresh folder below the temporary folder for one test, removed afterwards.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace zelva::testing {
+
+class TestFolder {
+ public:
+  TestFolder();
+  ~TestFolder();
+  TestFolder(const TestFolder&) = delete;
+  TestFolder& operator=(const TestFolder&) = delete;
+
+  // With trailing backslash.
+  const std::string& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + name; }
+
+ private:
+  std::string path_;
+};
+
+std::string ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, const std::string& content);
+bool Exists(const std::string& path);
+
+// Points the process's temporary folder (TMP) elsewhere while it lives.
+class TemporaryFolderOverride {
+ public:
+  explicit TemporaryFolderOverride(const std::string& folder);
+  ~TemporaryFolderOverride();
+  TemporaryFolderOverride(const TemporaryFolderOverride&) = delete;
+  TemporaryFolderOverride& operator=(const TemporaryFolderOverride&) = delete;
+
+ private:
+  std::string previous_;
+  bool hadPrevious_;
+};
+
+}  // namespace zelva::testing
