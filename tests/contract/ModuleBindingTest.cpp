@@ -5,18 +5,12 @@
 #include <cstring>
 #include <string>
 
+#include "TestFolder.h"
 #include "ZelvaContract.h"
 
 using namespace zelva;
 
 namespace {
-
-std::string WindowsPath(const char* unixPath) {
-  std::string path = std::string("Z:") + unixPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
 
 std::string g_logged;
 void __cdecl RecordLog(const char* format, ...) {
@@ -47,7 +41,7 @@ class Library {
 };
 
 TEST(ModuleBinding, ProductModuleLoadsAndDescribesItsProduct) {
-  Library library(WindowsPath(ZELVA_MODULE_PATH));
+  Library library(zelva::testing::WindowsPathOf(ZELVA_MODULE_PATH));
   ASSERT_NE(library.get(), nullptr) << GetLastError();
   auto load = library.Export<LoadProductModuleExport>(kExportLoad);
   auto info = library.Export<GetProductInfoExport>(kExportGetInfo);
@@ -74,7 +68,7 @@ TEST(ModuleBinding, ProductModuleLoadsAndDescribesItsProduct) {
 }
 
 TEST(ModuleBinding, SettingsModuleHasTheSameExports) {
-  Library library(WindowsPath(ZELVA_SETTINGS_PATH));
+  Library library(zelva::testing::WindowsPathOf(ZELVA_SETTINGS_PATH));
   ASSERT_NE(library.get(), nullptr) << GetLastError();
   for (const char* name : {kExportLoad, kExportGetInfo, kExportShow, kExportHide, kExportMenuChange,
                            kExportExecute, kExportUnload}) {

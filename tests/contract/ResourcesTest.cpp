@@ -7,14 +7,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "TestFolder.h"
 
-std::string WindowsPath(const char* unixPath) {
-  std::string path = std::string("Z:") + unixPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
+namespace {
 
 struct Deliverable {
   const char* path;
@@ -29,7 +24,7 @@ const Deliverable kDeliverables[] = {
 
 TEST(Resources, VersionIs1_17_27) {
   for (const Deliverable& d : kDeliverables) {
-    std::string path = WindowsPath(d.path);
+    std::string path = zelva::testing::WindowsPathOf(d.path);
     DWORD handle = 0;
     DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
     ASSERT_GT(size, 0u) << path;
@@ -45,7 +40,7 @@ TEST(Resources, VersionIs1_17_27) {
 
 TEST(Resources, CommonControlsManifestIsEmbedded) {
   for (const Deliverable& d : kDeliverables) {
-    std::string path = WindowsPath(d.path);
+    std::string path = zelva::testing::WindowsPathOf(d.path);
     HMODULE image = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(image, nullptr) << path;
     HRSRC found = FindResourceA(image, MAKEINTRESOURCEA(d.manifestId), MAKEINTRESOURCEA(24));

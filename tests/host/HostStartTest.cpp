@@ -38,15 +38,8 @@ class AppDataOverride {
   bool hadPrevious_ = false;
 };
 
-std::string HostProgram() {
-  std::string path = std::string("Z:") + ZELVA_HOST_PATH;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
 DWORD RunHost(const std::string& arguments) {
-  std::string commandLine = "\"" + HostProgram() + "\" " + arguments;
+  std::string commandLine = "\"" + WindowsPathOf(ZELVA_HOST_PATH) + "\" " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};

@@ -1,4 +1,4 @@
-// A fresh folder below the temporary folder for one test, removed afterwards.
+// Test helpers for Windows programs: folders, files, paths.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +7,7 @@
 
 namespace zelva::testing {
 
+// A fresh folder below the temporary folder for one test, removed afterwards.
 class TestFolder {
  public:
   TestFolder();
@@ -21,6 +22,9 @@ class TestFolder {
  private:
   std::string path_;
 };
+
+// A path of the Linux file system as a Windows program under Wine sees it.
+std::string WindowsPathOf(const char* unixPath);
 
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& content);

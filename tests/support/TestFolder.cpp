@@ -33,6 +33,13 @@ void WriteWholeFile(const std::string& path, const std::string& content) {
   out << content;
 }
 
+std::string WindowsPathOf(const char* unixPath) {
+  std::string path = std::string("Z:") + unixPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 TemporaryFolderOverride::TemporaryFolderOverride(const std::string& folder) {
