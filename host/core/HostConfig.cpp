@@ -22,9 +22,17 @@ void ReadConfiguration(HostContext& context) {
   context.checkForUpdates = int32_t(GetPrivateProfileIntA("Online", "CheckForUpdates", 1, context.configPath));
 }
 
-void LoadSettings(HostContext& context) {
+bool LoadSettings(HostContext& context, const ElevationSeam& elevation) {
   HostLog("\nLoading Settings\n");
+  FindFsx(context);
+  FindFsxSe(context);
+  FindP3d(context);
+  FindP3dV4(context);
+  if (CheckElevation(context, elevation) == ElevationOutcome::kRelaunched) return false;
+  ApplyCoExistenceRule(context);
+  context.fileAssociation = FileAssociationState(context);
   ReadConfiguration(context);
+  return true;
 }
 
 void SaveSettings(const HostContext& context) {

@@ -1,6 +1,7 @@
 // The host configuration file "ZELVA Hangardesk.cfg" in the data folder.
 #pragma once
 
+#include "SimulatorDiscovery.h"
 #include "ZelvaContract.h"
 
 namespace zelva::host {
@@ -14,8 +15,10 @@ constexpr const char* kDefaultLiveryArchive = "https://archive.zelva-sim.com/ZEL
 // Reads the configuration values into the context; missing keys give defaults.
 void ReadConfiguration(HostContext& context);
 
-// The start-up step: logs, then reads the configuration.
-void LoadSettings(HostContext& context);
+// The start-up step: finds the simulators, checks for elevation, then reads
+// the configuration. False when the program was started again elevated and
+// this process must end.
+bool LoadSettings(HostContext& context, const ElevationSeam& elevation = {});
 
 // Writes Open_PDF_Externally and CheckForUpdates as "1" or "0".
 void SaveSettings(const HostContext& context);

@@ -1,0 +1,62 @@
+#include "DialogAnswerer.h"
+
+namespace zelva::testing {
+namespace {
+
+struct Search {
+  const char* caption;
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<Search*>(parameter);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char caption[256];
+  if (process == search->process && IsWindowVisible(window) && GetWindowTextA(window, caption, sizeof(caption)) &&
+      lstrcmpA(caption, search->caption) == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND FindOwnWindow(const char* caption) {
+  Search search{caption, GetCurrentProcessId(), nullptr};
+  EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+DialogAnswerer::DialogAnswerer(std::string caption, int buttonId, DWORD timeoutMs)
+    : caption_(std::move(caption)), buttonId_(buttonId), timeoutMs_(timeoutMs), thread_([this] { Run(); }) {}
+
+DialogAnswerer::~DialogAnswerer() {
+  if (thread_.joinable()) thread_.join();
+}
+
+bool DialogAnswerer::Wait() {
+  if (thread_.joinable()) thread_.join();
+  return answered_;
+}
+
+void DialogAnswerer::Run() {
+  for (DWORD waited = 0; waited < timeoutMs_; waited += 20) {
+    HWND box = FindOwnWindow(caption_.c_str());
+    HWND button = box ? GetDlgItem(box, buttonId_) : nullptr;
+    if (button != nullptr) {
+      // Message boxes keep their text in a static control with id 0xFFFF.
+      char text[2048] = {};
+      GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
+      text_ = text;
+      answered_ = true;
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId_, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+      return;
+    }
+    Sleep(20);
+  }
+}
+
+}  // namespace zelva::testing
