@@ -1,0 +1,50 @@
+// A small product module for the host's tests; its behaviour is chosen when
+// it is compiled (TEST_MODULE_NAME, TEST_MODULE_INSTALLED, TEST_MODULE_LOAD_RESULT,
+// TEST_MODULE_OMIT_EXECUTE). Every call is logged through the host.
+#include <cstring>
+
+#include "ZelvaContract.h"
+
+using namespace zelva;
+
+namespace {
+HostContext* g_host = nullptr;
+ProductInfo g_info;
+}  // namespace
+
+extern "C" {
+
+__declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* context) {
+  g_host = context;
+  g_host->log("\n%s - test load\n", TEST_MODULE_NAME);
+  std::memset(&g_info, 0, sizeof(g_info));
+  std::strcpy(g_info.displayName, TEST_MODULE_NAME " - FSX");
+  std::strcpy(g_info.shortName, TEST_MODULE_NAME);
+  g_info.installed = TEST_MODULE_INSTALLED;
+  return TEST_MODULE_LOAD_RESULT;
+}
+
+__declspec(dllexport) void __cdecl ZELVA_GetProductInfo(ProductInfo* info) { *info = g_info; }
+
+__declspec(dllexport) int32_t __cdecl ZELVA_ShowProductWindow(HWND parent) {
+  g_host->log("\n%s - test show %d\n", TEST_MODULE_NAME, parent != nullptr);
+  return 1;
+}
+
+__declspec(dllexport) void __cdecl ZELVA_HideProductWindow(void) { g_host->log("\n%s - test hide\n", TEST_MODULE_NAME); }
+
+__declspec(dllexport) int32_t __cdecl ZELVA_OnMenuChange(int32_t page) {
+  g_host->log("\n%s - test menu %d\n", TEST_MODULE_NAME, page);
+  return 0;
+}
+
+#ifndef TEST_MODULE_OMIT_EXECUTE
+__declspec(dllexport) INT_PTR __cdecl ExecuteCommand(int32_t command, INT_PTR, INT_PTR) {
+  g_host->log("\n%s - test command %d\n", TEST_MODULE_NAME, command);
+  return command == 2 ? 0 : kResultUnknown;
+}
+#endif
+
+__declspec(dllexport) void __cdecl ZELVA_UnloadProductModule(void) { g_host->log("\n%s - test unload\n", TEST_MODULE_NAME); }
+
+}
