@@ -268,6 +268,26 @@ struct HoverButtonRecord {
   int32_t repaintParent;
 };
 
+// Host command 22: where the hover button goes; the record is the object.
+struct HoverButtonDescription {
+  HWND parent;
+  INT_PTR controlId;
+  int32_t x, y, width, height;
+};
+
+// Host command 23: the new place of the window given as the object.
+struct WindowPlacement {
+  int32_t x, y, width, height;
+};
+
+// Creation parameter of a "HangardeskComboBox" window.
+constexpr char kSkinComboBoxClass[] = "HangardeskComboBox";
+constexpr int32_t kSkinComboBoxDark = 1;
+struct SkinComboBoxParameters {
+  int32_t style;              // kSkinComboBoxDark or 0
+  const char* placeholder;    // shown while nothing is selected; must outlive the window
+};
+
 struct RateSample {
   uint32_t bytes;
   uint32_t tick;

@@ -1,0 +1,31 @@
+// Drawing of the skinned drop-down lists: the face of the closed list and the
+// items of the dropped one, from a set of five images.
+#pragma once
+
+#include "GdiplusInclude.h"
+#include "ImageResource.h"
+
+namespace zelva::skin {
+
+struct ListSkinImages {
+  PngImage face;
+  PngImage topCap;
+  PngImage bottomCap;
+  PngImage middle;
+  PngImage highlight;
+
+  // Resource numbers in the order face, top, bottom, middle, highlight.
+  bool Load(const int (&resources)[5], HINSTANCE instance);
+};
+
+enum class ListItemKind { kTopCap, kMiddle, kBottomCap };
+
+// One owner-drawn item; `text` is drawn in white or grey on middle items.
+void DrawListItem(const DRAWITEMSTRUCT& item, const ListSkinImages& skin, ListItemKind kind, const char* text,
+                  bool greyText, int narrowing);
+
+// The closed list's face with its text (white) at the given offset.
+void DrawListFace(HDC dc, const RECT& bounds, const ListSkinImages& skin, const char* text, float textX, float textY,
+                  float textWidth, float textHeight);
+
+}  // namespace zelva::skin
