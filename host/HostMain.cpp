@@ -1,21 +1,8 @@
 // Entry procedure of ZELVA Hangardesk.
 #include <windows.h>
-#include <ole2.h>
 
-#include "HostConfig.h"
-#include "HostLog.h"
-#include "HostPaths.h"
-#include "HostState.h"
+#include "HostStartup.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  using namespace zelva;
-  using namespace zelva::host;
-  OleInitialize(nullptr);
-  ResetContext(instance);
-  HostContext& context = Context();
-  PrepareHostPaths(context);
-  StartFreshLog();
-  LoadSettings(context);
-  OleUninitialize();
-  return 0;
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  return zelva::host::RunHost(instance, commandLine);
 }

@@ -1,11 +1,19 @@
 #include "HostCommands.h"
 
+#include <cstdio>
 #include <string>
 
+#include "ChangelogCheck.h"
+#include "CommandQueueService.h"
 #include "FileDigest.h"
 #include "FixedText.h"
 #include "HostConfig.h"
 #include "HostState.h"
+#include "HoverButton.h"
+#include "MainWindow.h"
+#include "ModuleLoader.h"
+#include "NamedImages.h"
+#include "WorkingDialog.h"
 
 namespace zelva::host {
 namespace {
@@ -22,17 +30,72 @@ INT_PTR DigestOfFile(const char* path, void* output) {
   return kResultDone;
 }
 
+INT_PTR ProcessPackage(const char* path) {
+  if (path == nullptr) return kResultDeclined;
+  std::string text = std::string(commands::kOpenPackagePrefix) + path;
+  ReceiveHandOff(text.c_str());
+  return kResultDone;
+}
+
+INT_PTR ForwardToSettingsModule(int32_t code, const char* text, void* object) {
+  ProductModule& settings = SettingsModule();
+  if (settings.command == nullptr) return kResultUnknown;
+  return settings.command(code, reinterpret_cast<INT_PTR>(text), reinterpret_cast<INT_PTR>(object));
+}
+
+INT_PTR SetNotificationCount(const char* count) {
+  if (ui::MainWindow* main = ui::TheMainWindow()) main->SetNotificationCount(reinterpret_cast<INT_PTR>(count));
+  return kResultDone;
+}
+
+INT_PTR CreateHoverButton(const char* description, void* record) {
+  if (description == nullptr || record == nullptr) return kResultDeclined;
+  skin::CreateHoverButton(*reinterpret_cast<const HoverButtonDescription*>(description),
+                          *static_cast<HoverButtonRecord*>(record));
+  return kResultDone;
+}
+
+INT_PTR MoveWindowTo(const char* placement, void* window) {
+  if (placement == nullptr || window == nullptr) return kResultDeclined;
+  const auto* to = reinterpret_cast<const WindowPlacement*>(placement);
+  SetWindowPos(static_cast<HWND>(window), nullptr, to->x, to->y, to->width, to->height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  return kResultDone;
+}
+
 }  // namespace
 
 extern "C" INT_PTR __cdecl HostCommand(int32_t code, const char* text, void* object) {
   try {
     switch (code) {
+      case kHostProcessPackage:
+        return ProcessPackage(text);
+      case kHostAddPanel:
+      case kHostRemovePanel:
+        return ForwardToSettingsModule(code, text, object);
+      case kHostSetNotificationCount:
+        return SetNotificationCount(text);
       case kHostSaveSettings:
         SaveSettings(Context());
-        return 0;
+        return kResultDone;
+      case kHostQueueHold:
+        if (reinterpret_cast<INT_PTR>(text) == 1)
+          HoldQueue();
+        else
+          ReleaseQueue();
+        return kResultDone;
+      case kHostFindImage:
+        return skin::FindNamedImage(text);
+      case kHostCreateHoverButton:
+        return CreateHoverButton(text, object);
+      case kHostMoveWindow:
+        return MoveWindowTo(text, object);
       case kHostFileDigest:
         return DigestOfFile(text, object);
+      case kHostIsWorkingDialogOpen:
+        return ui::IsWorkingDialogOpen() ? 1 : 0;
       default:
+        // Document window, downloads and self-update answer once they exist.
         return kResultUnknown;
     }
   } catch (...) {

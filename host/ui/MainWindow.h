@@ -1,0 +1,86 @@
+// The host's main window (dialog 101): frames the current module, lists the
+// products, runs the start-up's loading steps and takes package hand-offs.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "GdiplusInclude.h"
+#include "ImageResource.h"
+#include "ListSkin.h"
+#include "ModuleLoader.h"
+
+namespace zelva::ui {
+
+constexpr UINT kHoverReportMessage = WM_APP + 1;
+constexpr UINT kDownloadFinishedMessage = WM_APP + 3;
+constexpr LPARAM kCapItemData = 999;
+constexpr int kMinimumWidth = 800;
+constexpr int kMinimumHeight = 600;
+
+class MainWindow {
+ public:
+  void SetWindow(HWND window) { window_ = window; }
+  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
+
+  // Makes a module current: a product slot, or the product count for the settings module.
+  void ShowModule(int index);
+  void SetNotificationCount(INT_PTR count);
+  bool IsProductCurrent() const;
+  bool IsDragging() const { return dragging_; }
+  HWND window() const { return window_; }
+  HWND hoverWindow() const { return hoverWindow_; }
+
+ private:
+  bool Initialise();
+  void PrepareControls();
+  void FillProductList();
+  void ComposeBackground();
+  void Layout(WPARAM sizeType, LPARAM size);
+  void Paint();
+  void DrawButton(const DRAWITEMSTRUCT& item);
+  void DrawProductListItem(const DRAWITEMSTRUCT& item);
+  void DrawBackgroundPiece(Gdiplus::Graphics& graphics, HWND control);
+  void MeasureItem(MEASUREITEMSTRUCT& measure);
+  void OnCommand(int id, int code);
+  void OnProductChosen();
+  void OnHome();
+  void OnManual();
+  void Close();
+  void OnTreeSelection(const NMTREEVIEWA& change);
+  void OnSizing(WPARAM edge, RECT& bounds);
+  void OnFirstTick();
+  void OnCopyData(const COPYDATASTRUCT& data);
+
+  HWND window_ = nullptr;
+  HBRUSH whiteBrush_ = nullptr;
+  HBRUSH pageBrush_ = nullptr;
+  skin::PngImage logo_, title_, home_, manual_, close_, notifications_, darkBalloon_;
+  skin::ListSkinImages listSkin_;
+  std::unique_ptr<Gdiplus::Bitmap> background_;
+
+  host::ProductModule* current_ = nullptr;
+  int currentIndex_ = -1;
+  int lastAccepted_ = -1;
+  bool droppedDown_ = false;
+  bool dragging_ = false;
+  POINT grab_ = {};
+  HWND hoverWindow_ = nullptr;
+  int hoverId_ = 0;
+  bool firstTickSeen_ = false;
+};
+
+// The one main window while it runs.
+MainWindow* TheMainWindow();
+
+// Runs dialog 101 modally; returns when it has ended.
+void RunMainWindow(HINSTANCE instance);
+
+// Thread-local mouse hook of the UI thread: hover reports and wheel routing.
+void InstallMouseHook();
+void RemoveMouseHook();
+
+}  // namespace zelva::ui

@@ -1,0 +1,114 @@
+#include "WorkingDialog.h"
+
+#include <atomic>
+
+#include "CommandQueueService.h"
+#include "DialogProcedure.h"
+#include "HostResources.h"
+#include "HostState.h"
+
+namespace zelva::ui {
+namespace {
+
+constexpr DWORD kMutexWaitMs = 500;
+// A layout request for a dialog that never opens must not hang its caller.
+constexpr DWORD kLayoutWaitLimitMs = 10000;
+constexpr UINT kCloseMessage = WM_APP + 10;
+constexpr UINT_PTR kRepaintTimer = 1;
+
+HANDLE g_workMutex = nullptr;
+std::atomic<HWND> g_dialog{nullptr};
+
+// Waits for the mutex and gives it back: the dialog is then created or not.
+void PassWorkMutex() {
+  if (g_workMutex != nullptr && WaitForSingleObject(g_workMutex, kMutexWaitMs) == WAIT_OBJECT_0)
+    ReleaseMutex(g_workMutex);
+}
+
+class WorkingDialog {
+ public:
+  void SetWindow(HWND window) { window_ = window; }
+
+  INT_PTR OnMessage(UINT message, WPARAM, LPARAM) {
+    switch (message) {
+      case WM_INITDIALOG:
+        g_dialog = window_;
+        for (int id : {IDC_WORKING_LINE1, IDC_WORKING_LINE2, IDC_WORKING_LINE3}) SetDlgItemTextA(window_, id, "");
+        if (g_workMutex) ReleaseMutex(g_workMutex);
+        SetTimer(window_, kRepaintTimer, 100, nullptr);
+        return TRUE;
+      case WM_TIMER:
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+        return TRUE;
+      case kCloseMessage:
+        g_dialog = nullptr;
+        KillTimer(window_, kRepaintTimer);
+        EndDialog(window_, 1);
+        return TRUE;
+      case WM_COMMAND:
+        return TRUE;  // neither Enter nor Esc ends the work
+    }
+    return FALSE;
+  }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+}  // namespace
+
+void CreateWorkMutex() { g_workMutex = CreateMutexA(nullptr, FALSE, "ZELVA Working"); }
+
+extern "C" void __cdecl CloseWorkingDialog(void) {
+  if (g_workMutex) ReleaseMutex(g_workMutex);
+  HWND dialog = g_dialog.exchange(nullptr);
+  if (dialog != nullptr) PostMessageA(dialog, kCloseMessage, 0, 0);
+}
+
+extern "C" void __cdecl RunWorkingDialog(void) {
+  host::HoldQueue();
+  if (g_workMutex) WaitForSingleObject(g_workMutex, kMutexWaitMs);
+  if (g_dialog.load() == nullptr) {
+    WorkingDialog dialog;
+    DialogBoxParamA(host::Context().hostInstance, MAKEINTRESOURCEA(IDD_WORKING), host::Context().mainWindow,
+                    &DialogProcedure<WorkingDialog>, reinterpret_cast<LPARAM>(&dialog));
+  } else if (g_workMutex) {
+    ReleaseMutex(g_workMutex);
+  }
+  host::ReleaseQueue();
+}
+
+extern "C" void __cdecl SetWorkingDialogText(int32_t line, const char* text) {
+  PassWorkMutex();
+  HWND dialog = g_dialog;
+  if (dialog == nullptr || line < 1 || line > 3 || text == nullptr) return;
+  int id = IDC_WORKING_LINE1 + line - 1;
+  char current[512] = {};
+  GetDlgItemTextA(dialog, id, current, sizeof(current));
+  if (lstrcmpiA(current, text) != 0) SetDlgItemTextA(dialog, id, text);
+}
+
+extern "C" void __cdecl SetWorkingDialogLayout(int32_t mode) {
+  for (DWORD waited = 0; g_dialog.load() == nullptr; waited += 10) {
+    if (waited >= kLayoutWaitLimitMs) return;
+    Sleep(10);
+  }
+  PassWorkMutex();
+  HWND dialog = g_dialog;
+  if (dialog == nullptr || (mode != 1 && mode != 2)) return;
+  // Lines keep their size; the ones not shown move out of sight.
+  const int y1 = mode == 1 ? 43 : 26;
+  const int x2 = mode == 1 ? 1000 : 0;
+  const int y2 = 60;
+  HWND line1 = GetDlgItem(dialog, IDC_WORKING_LINE1), line2 = GetDlgItem(dialog, IDC_WORKING_LINE2),
+       line3 = GetDlgItem(dialog, IDC_WORKING_LINE3);
+  SetWindowPos(line1, nullptr, 0, y1, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SetWindowPos(line2, nullptr, x2, y2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SetWindowPos(line3, nullptr, 1000, y2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  for (HWND line : {line1, line2, line3}) InvalidateRect(line, nullptr, TRUE);
+  InvalidateRect(dialog, nullptr, TRUE);
+}
+
+bool IsWorkingDialogOpen() { return g_dialog.load() != nullptr; }
+
+}  // namespace zelva::ui

@@ -1,0 +1,25 @@
+// Resource and control identifiers of the host program.
+#pragma once
+
+#define IDD_MAIN 101
+#define IDD_STATUS 120
+#define IDD_WORKING 5110
+#define IDI_HOST 128
+
+// Main window.
+#define IDC_CONTENT_FRAME 1003
+#define IDC_CLOSE 1004
+#define IDC_HOME 1005
+#define IDC_MANUAL 1006
+#define IDC_CONTENT_AREA 1007
+#define IDC_PRODUCT_LIST 1008
+#define IDC_MENU_TREE 1010
+#define IDC_NOTIFICATIONS 1017
+
+// Status window.
+#define IDC_STATUS_TEXT 1016
+
+// Working dialog.
+#define IDC_WORKING_LINE1 1010
+#define IDC_WORKING_LINE2 1011
+#define IDC_WORKING_LINE3 1012
