@@ -1,80 +1,79 @@
-// Starts the real program with a fresh user profile.
+// The real program with a fresh user profile: data folder, log, instances.
 #include <gtest/gtest.h>
 
 #include <regex>
 #include <string>
 
-#include "TestFolder.h"
+#include "DialogAnswerer.h"
+#include "HostProcess.h"
 
 using namespace zelva::testing;
 
 namespace {
 
-const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+const DWORD kCommandClose = MAKEWPARAM(1004, BN_CLICKED);
 
-// Points the user's roaming application-data folder elsewhere while it lives.
-class AppDataOverride {
- public:
-  explicit AppDataOverride(const std::string& folder) {
-    RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_, nullptr);
-    DWORD size = sizeof(previous_);
-    hadPrevious_ = RegQueryValueExA(key_, "AppData", nullptr, &type_, reinterpret_cast<BYTE*>(previous_), &size) ==
-                   ERROR_SUCCESS;
-    RegSetValueExA(key_, "AppData", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                   DWORD(folder.size() + 1));
-  }
-  ~AppDataOverride() {
-    if (hadPrevious_)
-      RegSetValueExA(key_, "AppData", 0, type_, reinterpret_cast<const BYTE*>(previous_), DWORD(strlen(previous_) + 1));
-    else
-      RegDeleteValueA(key_, "AppData");
-    RegCloseKey(key_);
-  }
+size_t Find(const std::string& log, const std::string& text) { return log.find(text); }
 
- private:
-  HKEY key_ = nullptr;
-  DWORD type_ = REG_EXPAND_SZ;
-  char previous_[MAX_PATH] = {};
-  bool hadPrevious_ = false;
+class HostStartTest : public ::testing::Test {
+ protected:
+  HostInstallation host_;
+  AppDataOverride profile_{host_.roaming()};
 };
 
-DWORD RunHost(const std::string& arguments) {
-  std::string commandLine = "\"" + WindowsPathOf(ZELVA_HOST_PATH) + "\" " + arguments;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return DWORD(-1);
-  WaitForSingleObject(process.hProcess, 60000);
-  DWORD code = DWORD(-1);
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return code;
+TEST_F(HostStartTest, FreshProfileGetsDataFolderLogAndNoConfiguration) {
+  {
+    Process first(host_.programPath(), "", host_.programFolder());
+    HWND main = WaitForMainWindow(first.id());
+    ASSERT_NE(main, nullptr);
+    SendMessageA(main, WM_COMMAND, kCommandClose, 0);
+    EXPECT_EQ(first.Wait(), 0u);
+  }
+  std::string log = host_.Log();
+  EXPECT_EQ(log.rfind("===================== ZELVA Hangardesk v1.17.27 =====================\r\n", 0), 0u) << log;
+  for (const char* step : {"   Starting Hangardesk\r\n", "   Loading Settings\r\n", "\tFinding FSX\r\n",
+                           "   Loading GDI+\r\n", "   Command line: \r\n", "   Initializing\r\n",
+                           "   Displaying Hangardesk\r\n", "   Window initializing\r\n", "   Loading Settings Module\r\n",
+                           "   Finding product modules\r\n", "   Load complete.  Running ZELVA Hangardesk\r\n",
+                           "   Unloading product modules\r\n", "   Cleaning Up\r\n", "   Goodbye!\r\n"}) {
+    size_t at = Find(log, step);
+    EXPECT_NE(at, std::string::npos) << step;
+  }
+  EXPECT_FALSE(Exists(host_.dataFolder() + "ZELVA Hangardesk.cfg"));
 }
 
-TEST(HostStart, FreshProfileGetsDataFolderAndANewLogEachRun) {
-  TestFolder profile;
-  const std::string roaming = profile / "Roaming";
-  CreateDirectoryA(roaming.c_str(), nullptr);
-  const std::string dataFolder = roaming + "\\ZELVA\\ZELVA Hangardesk\\";
-  {
-    AppDataOverride override(roaming);
-    ASSERT_EQ(RunHost(""), 0u);
-    std::string first = ReadWholeFile(dataFolder + "ZELVA Hangardesk.log");
-    EXPECT_EQ(first.rfind("===================== ZELVA Hangardesk v1.17.27 =====================\r\n", 0), 0u)
-        << first;
-    EXPECT_TRUE(std::regex_search(first, std::regex(R"(   Starting Hangardesk\r\n.*   \r\n.*   Loading Settings\r\n)")))
-        << first;
-    // Defaults apply without the configuration file being written.
-    EXPECT_FALSE(Exists(dataFolder + "ZELVA Hangardesk.cfg"));
+TEST_F(HostStartTest, OwnPackagePathRunsAfterLoadingAndHandOffsRunAtOnceWhenIdle) {
+  Process first(host_.programPath(), "C:\\Liveries\\Nordair.ZLP", host_.programFolder());
+  HWND main = WaitForMainWindow(first.id());
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(WaitForLog(host_, "Opening ZLP file: c:\\liveries\\nordair.zlp"));
+  std::string log = host_.Log();
+  EXPECT_LT(Find(log, "Load complete."), Find(log, "Opening ZLP file: c:\\liveries\\nordair.zlp"));
 
-    WriteWholeFile(dataFolder + "ZELVA Hangardesk.log", "marker of an earlier run");
-    ASSERT_EQ(RunHost("c:\\liveries\\some.zlp"), 0u);
+  {
+    Process second(host_.programPath(), "D:\\Downloads\\Aurora.zlp", host_.programFolder());
+    EXPECT_EQ(second.Wait(), 0u);
   }
-  std::string second = ReadWholeFile(dataFolder + "ZELVA Hangardesk.log");
-  EXPECT_EQ(second.find("marker of an earlier run"), std::string::npos);
-  EXPECT_EQ(second.rfind("=====", 0), 0u);
+  // Handed over synchronously: processed before the second instance ended.
+  log = host_.Log();
+  EXPECT_NE(Find(log, "Opening ZLP file: D:\\Downloads\\Aurora.zlp"), std::string::npos) << log;
+  EXPECT_NE(Find(log, "Sending command to existing Hangardesk"), std::string::npos);
+
+  {
+    DWORD secondId = 0;
+    Process second(host_.programPath(), "", host_.programFolder());
+    secondId = second.id();
+    DialogAnswerer answer("Error", IDOK, 30000, secondId);
+    ASSERT_TRUE(answer.Wait());
+    EXPECT_EQ(answer.text(), "The ZELVA Hangardesk is already running!");
+    EXPECT_EQ(second.Wait(), 0u);
+  }
+  {
+    Process updater(host_.programPath(), "-DownloadUpdater", host_.programFolder());
+    EXPECT_EQ(updater.Wait(), 0u);  // no checksum: nothing fetched, no crash
+  }
+  SendMessageA(main, WM_COMMAND, kCommandClose, 0);
+  EXPECT_EQ(first.Wait(), 0u);
 }
 
 }  // namespace

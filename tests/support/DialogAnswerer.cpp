@@ -24,14 +24,15 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
 
 }  // namespace
 
-HWND FindOwnWindow(const char* caption) {
-  Search search{caption, GetCurrentProcessId(), nullptr};
+HWND FindProcessWindow(const char* caption, DWORD process) {
+  Search search{caption, process != 0 ? process : GetCurrentProcessId(), nullptr};
   EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
-DialogAnswerer::DialogAnswerer(std::string caption, int buttonId, DWORD timeoutMs)
-    : caption_(std::move(caption)), buttonId_(buttonId), timeoutMs_(timeoutMs), thread_([this] { Run(); }) {}
+DialogAnswerer::DialogAnswerer(std::string caption, int buttonId, DWORD timeoutMs, DWORD process)
+    : caption_(std::move(caption)), buttonId_(buttonId), timeoutMs_(timeoutMs), process_(process),
+      thread_([this] { Run(); }) {}
 
 DialogAnswerer::~DialogAnswerer() {
   if (thread_.joinable()) thread_.join();
@@ -44,7 +45,7 @@ bool DialogAnswerer::Wait() {
 
 void DialogAnswerer::Run() {
   for (DWORD waited = 0; waited < timeoutMs_; waited += 20) {
-    HWND box = FindOwnWindow(caption_.c_str());
+    HWND box = FindProcessWindow(caption_.c_str(), process_);
     HWND button = box ? GetDlgItem(box, buttonId_) : nullptr;
     if (button != nullptr) {
       // Message boxes keep their text in a static control with id 0xFFFF.

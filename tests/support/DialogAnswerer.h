@@ -12,7 +12,8 @@ namespace zelva::testing {
 
 class DialogAnswerer {
  public:
-  DialogAnswerer(std::string caption, int buttonId, DWORD timeoutMs = 20000);
+  // process 0: this process.
+  DialogAnswerer(std::string caption, int buttonId, DWORD timeoutMs = 20000, DWORD process = 0);
   ~DialogAnswerer();
   DialogAnswerer(const DialogAnswerer&) = delete;
   DialogAnswerer& operator=(const DialogAnswerer&) = delete;
@@ -27,12 +28,13 @@ class DialogAnswerer {
   std::string caption_;
   int buttonId_;
   DWORD timeoutMs_;
+  DWORD process_;
   std::string text_;
   std::atomic<bool> answered_{false};
   std::thread thread_;
 };
 
-// Finds a visible top-level window of this process by caption, or null.
-HWND FindOwnWindow(const char* caption);
+// Finds a visible top-level window of a process (0: this one) by caption, or null.
+HWND FindProcessWindow(const char* caption, DWORD process = 0);
 
 }  // namespace zelva::testing

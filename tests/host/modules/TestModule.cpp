@@ -2,6 +2,7 @@
 // it is compiled (TEST_MODULE_NAME, TEST_MODULE_INSTALLED, TEST_MODULE_LOAD_RESULT,
 // TEST_MODULE_OMIT_EXECUTE). Every call is logged through the host.
 #include <cstring>
+#include <thread>
 
 #include "ZelvaContract.h"
 
@@ -26,8 +27,28 @@ __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* conte
 
 __declspec(dllexport) void __cdecl ZELVA_GetProductInfo(ProductInfo* info) { *info = g_info; }
 
+// Keeps the host busy with its working dialog for a while, as package work does.
+void BusyWithWorkingDialog() {
+  g_host->log("\n%s - test busy start\n", TEST_MODULE_NAME);
+  std::thread([] {
+    Sleep(300);
+    g_host->setWorkingDialogLayout(2);
+    g_host->setWorkingDialogText(1, "Busy line");
+    g_host->log("\n%s - test working open %d\n", TEST_MODULE_NAME, int(g_host->hostCommand(kHostIsWorkingDialogOpen, nullptr, nullptr)));
+    Sleep(3000);
+    g_host->log("\n%s - test busy closing\n", TEST_MODULE_NAME);
+    g_host->closeWorkingDialog();
+  }).detach();
+  g_host->runWorkingDialog();
+  g_host->log("\n%s - test busy done %d\n", TEST_MODULE_NAME, int(g_host->hostCommand(kHostIsWorkingDialogOpen, nullptr, nullptr)));
+}
+
 __declspec(dllexport) int32_t __cdecl ZELVA_ShowProductWindow(HWND parent) {
   g_host->log("\n%s - test show %d\n", TEST_MODULE_NAME, parent != nullptr);
+  g_host->hostCommand(kHostSetNotificationCount, reinterpret_cast<const char*>(INT_PTR(2)), nullptr);
+#ifdef TEST_MODULE_BUSY
+  BusyWithWorkingDialog();
+#endif
   return 1;
 }
 

@@ -1,0 +1,147 @@
+// The main window of the real program with test modules, driven from outside.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DialogAnswerer.h"
+#include "HostProcess.h"
+
+using namespace zelva::testing;
+
+namespace {
+
+const int kProductList = 1008;
+const int kHomeButton = 1005;
+const int kNotifications = 1017;
+
+std::string Built(const char* name) { return WindowsPathOf(TEST_MODULE_DIR) + "\\" + name; }
+
+size_t Count(const std::string& log, const std::string& text) {
+  size_t n = 0;
+  for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
+  return n;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void Start(const char* busyOrInstalled) {
+    host_.AddLibrary(Built("test_not_installed.dll"), "absent.dll");
+    host_.AddLibrary(Built(busyOrInstalled), "present.dll");
+    process_ = std::make_unique<Process>(host_.programPath(), "", host_.programFolder());
+    main_ = WaitForMainWindow(process_->id());
+    ASSERT_NE(main_, nullptr);
+    list_ = GetDlgItem(main_, kProductList);
+    ASSERT_TRUE(WaitForLog(host_, "Load complete."));
+  }
+  void TearDown() override {
+    if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
+    if (process_) {
+      EXPECT_EQ(process_->Wait(), 0u);
+    }
+  }
+  // What a click on a list item ends in.
+  void Choose(int index) {
+    SendMessageA(list_, CB_SETCURSEL, WPARAM(index), 0);
+    PostMessageA(main_, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list_));
+  }
+  std::wstring ItemText(int index) {
+    wchar_t text[128] = {};
+    SendMessageW(list_, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+
+  HostInstallation host_;
+  AppDataOverride profile_{host_.roaming()};
+  std::unique_ptr<Process> process_;
+  HWND main_ = nullptr;
+  HWND list_ = nullptr;
+};
+
+TEST_F(MainWindowTest, ProductListChoosesProductsAndIgnoresCapsAndRepeats) {
+  Start("test_installed.dll");
+  ASSERT_EQ(SendMessageA(list_, CB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(ItemText(0), L"Top");
+  EXPECT_EQ(ItemText(1), L"Test Installed - FSX");  // installed first
+  EXPECT_EQ(ItemText(2), L"Test Absent - FSX");
+  EXPECT_EQ(ItemText(3), L"Bottom");
+  EXPECT_EQ(SendMessageA(list_, CB_GETITEMDATA, 0, 0), 999);
+  EXPECT_EQ(SendMessageA(list_, CB_GETITEMDATA, 2, 0), 1);
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), -1);
+
+  Choose(1);
+  ASSERT_TRUE(WaitForLog(host_, "Test Installed - test show 1"));
+  // The module's count reaches the notifications indicator.
+  HWND indicator = GetDlgItem(main_, kNotifications);
+  char count[8] = {};
+  GetWindowTextA(indicator, count, sizeof(count));
+  EXPECT_STREQ(count, "2");
+  EXPECT_TRUE(IsWindowVisible(indicator));
+
+  Choose(0);  // "Top"
+  Choose(3);  // "Bottom"
+  Choose(1);  // already current
+  Choose(2);
+  ASSERT_TRUE(WaitForLog(host_, "Test Absent - test show 1"));
+  std::string log = host_.Log();
+  EXPECT_EQ(Count(log, "Test Installed - test show"), 1u);
+  EXPECT_EQ(Count(log, "Test Installed - test hide"), 1u);
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 2);
+
+  Choose(3);
+  Sleep(300);
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 2);  // "Bottom" undone
+
+  PostMessageA(main_, WM_COMMAND, MAKEWPARAM(kHomeButton, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main_, kHomeButton)));
+  ASSERT_TRUE(WaitForLog(host_, "Test Absent - test hide"));
+  Sleep(200);
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), -1);
+}
+
+TEST_F(MainWindowTest, StartsAt1100By655AndRefusesToShrinkBelow800By600) {
+  Start("test_installed.dll");
+  RECT r;
+  GetWindowRect(main_, &r);
+  EXPECT_EQ(r.right - r.left, 1100);
+  EXPECT_EQ(r.bottom - r.top, 655);
+  SetWindowPos(main_, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+  GetWindowRect(main_, &r);
+  EXPECT_EQ(r.right - r.left, 800);
+  EXPECT_EQ(r.bottom - r.top, 600);
+  SetWindowPos(main_, nullptr, 0, 0, 1200, 700, SWP_NOMOVE | SWP_NOZORDER);
+  GetWindowRect(main_, &r);
+  EXPECT_EQ(r.right - r.left, 1200);
+  // The close button follows the right edge.
+  RECT button;
+  GetWindowRect(GetDlgItem(main_, 1004), &button);
+  RECT client;
+  GetClientRect(main_, &client);
+  POINT origin = {0, 0};
+  ClientToScreen(main_, &origin);
+  EXPECT_EQ(button.left - origin.x, client.right - 45);
+}
+
+TEST_F(MainWindowTest, HandOffWhileBusyWaitsUntilTheWorkIsDone) {
+  Start("test_busy.dll");
+  Choose(1);  // the busy module shows the working dialog for a few seconds
+  ASSERT_TRUE(WaitForLog(host_, "Test Busy - test working open 1"));
+  HWND working = FindProcessWindow("Working", process_->id());
+  ASSERT_NE(working, nullptr);
+  char line[64] = {};
+  GetWindowTextA(GetDlgItem(working, 1010), line, sizeof(line));
+  EXPECT_STREQ(line, "Busy line");
+
+  {
+    Process second(host_.programPath(), "e:\\queued.zlp", host_.programFolder());
+    EXPECT_EQ(second.Wait(), 0u);  // queued: the hand-off returns at once
+  }
+  EXPECT_EQ(host_.Log().find("Opening ZLP file: e:\\queued.zlp"), std::string::npos);
+  ASSERT_TRUE(WaitForLog(host_, "Test Busy - test busy done 0"));
+  std::string log = host_.Log();
+  size_t closing = log.find("test busy closing"), opened = log.find("Opening ZLP file: e:\\queued.zlp"),
+         done = log.find("test busy done");
+  ASSERT_NE(opened, std::string::npos) << log;
+  EXPECT_LT(closing, opened);
+  EXPECT_LT(opened, done);
+}
+
+}  // namespace

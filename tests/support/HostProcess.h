@@ -1,0 +1,69 @@
+// The real host program started in a program folder of a test's own, with a
+// fresh user profile, and driven from outside as a user's system would.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "TestFolder.h"
+
+namespace zelva::testing {
+
+// Points the user's roaming application-data folder elsewhere while it lives.
+class AppDataOverride {
+ public:
+  explicit AppDataOverride(const std::string& folder);
+  ~AppDataOverride();
+  AppDataOverride(const AppDataOverride&) = delete;
+  AppDataOverride& operator=(const AppDataOverride&) = delete;
+
+ private:
+  HKEY key_ = nullptr;
+  DWORD type_ = REG_EXPAND_SZ;
+  char previous_[MAX_PATH] = {};
+  bool hadPrevious_ = false;
+};
+
+// A started process; waits for it to end when destroyed.
+class Process {
+ public:
+  Process(const std::string& program, const std::string& arguments, const std::string& folder);
+  ~Process();
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+
+  bool started() const { return info_.hProcess != nullptr; }
+  DWORD id() const { return info_.dwProcessId; }
+  // The exit code, or STILL_ACTIVE when it did not end in time.
+  DWORD Wait(DWORD timeoutMs = 60000);
+
+ private:
+  PROCESS_INFORMATION info_ = {};
+};
+
+// A program folder with the host, its settings module and chosen libraries,
+// and a profile of its own.
+class HostInstallation {
+ public:
+  HostInstallation();
+  void AddLibrary(const std::string& builtPath, const std::string& asName);
+
+  const std::string& programFolder() const { return program_.path(); }
+  std::string programPath() const { return program_ / "ZELVA Hangardesk.exe"; }
+  std::string dataFolder() const { return roaming_ + "\\ZELVA\\ZELVA Hangardesk\\"; }
+  std::string Log() const { return ReadWholeFile(dataFolder() + "ZELVA Hangardesk.log"); }
+  const std::string& roaming() const { return roaming_; }
+
+ private:
+  TestFolder program_, profile_;
+  std::string roaming_;
+};
+
+// Waits until the host's main window of the given process is shown.
+HWND WaitForMainWindow(DWORD process, DWORD timeoutMs = 60000);
+// Waits until the log holds the text; true when it came.
+bool WaitForLog(const HostInstallation& host, const std::string& text, DWORD timeoutMs = 30000);
+
+}  // namespace zelva::testing
