@@ -175,8 +175,11 @@ LRESULT Translate(SkinCombo& self, UINT message, WPARAM w, LPARAM l) {
       return self.Insert(self.innerCount() - 1, reinterpret_cast<const char*>(l), kItemHeight);
     case CB_GETCOUNT:
       return self.innerCount() - 2;
-    case CB_GETCURSEL:
-      return self.Inner(CB_GETCURSEL) - 1;
+    case CB_GETCURSEL: {
+      // "Nothing selected" stays -1 rather than becoming -2.
+      LRESULT selected = self.Inner(CB_GETCURSEL);
+      return selected < 0 ? -1 : selected - 1;
+    }
     case CB_SETCURSEL: {
       int index = int(w);
       LRESULT result = self.Inner(CB_SETCURSEL, WPARAM(index < 0 ? -1 : index + 1));

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "HostCommands.h"
+#include "HostState.h"
+#include "SkinComboBox.h"
+#include "ZelvaContract.h"
+
+using namespace zelva;
+
+namespace {
+
+TEST(NamedImages, LookupIgnoresCaseAndUnknownNamesGiveMinusOne) {
+  EXPECT_EQ(host::HostCommand(kHostFindImage, "large button", nullptr), 137);
+  EXPECT_EQ(host::HostCommand(kHostFindImage, "Progress Bar Progress End", nullptr), 148);
+  EXPECT_EQ(host::HostCommand(kHostFindImage, "Dark Info Balloon", nullptr), 166);
+  EXPECT_EQ(host::HostCommand(kHostFindImage, "Large Button ", nullptr), -1);
+  EXPECT_EQ(host::HostCommand(kHostFindImage, "", nullptr), -1);
+  EXPECT_EQ(host::HostCommand(kHostFindImage, nullptr, nullptr), -1);
+}
+
+// A parent that records the commands its skinned list sends it.
+std::vector<WPARAM> g_commands;
+LRESULT CALLBACK RecordingParent(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_COMMAND) g_commands.push_back(w);
+  return DefWindowProcA(window, message, w, l);
+}
+
+class SkinComboBoxTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    host::ResetContext(instance);
+    ASSERT_TRUE(skin::RegisterSkinComboBox(instance));
+    WNDCLASSA parentClass = {};
+    parentClass.lpfnWndProc = &RecordingParent;
+    parentClass.hInstance = instance;
+    parentClass.lpszClassName = "SkinComboBoxTestParent";
+    RegisterClassA(&parentClass);
+    parent_ = CreateWindowA("SkinComboBoxTestParent", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                            instance, nullptr);
+    SkinComboBoxParameters parameters{kSkinComboBoxDark, "Choose a variant"};
+    list_ = CreateWindowA(kSkinComboBoxClass, "", WS_CHILD | WS_VISIBLE, 10, 10, 232, 200, parent_,
+                          reinterpret_cast<HMENU>(77), instance, &parameters);
+    ASSERT_NE(list_, nullptr);
+    inner_ = FindWindowExA(list_, nullptr, "ComboBox", nullptr);
+    ASSERT_NE(inner_, nullptr);
+    g_commands.clear();
+  }
+  void TearDown() override { DestroyWindow(parent_); }
+
+  // What the inner list sends when the user ends a choice.
+  void EndChoiceAt(int innerIndex) {
+    SendMessageA(inner_, CB_SETCURSEL, WPARAM(innerIndex), 0);
+    SendMessageA(list_, WM_COMMAND, MAKEWPARAM(0, CBN_SELENDOK), reinterpret_cast<LPARAM>(inner_));
+  }
+  std::string InnerText(int index) {
+    char text[64] = {};
+    SendMessageA(inner_, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+
+  HWND parent_ = nullptr, list_ = nullptr, inner_ = nullptr;
+};
+
+TEST_F(SkinComboBoxTest, CallersSeeOnlyTheirOwnItems) {
+  for (const char* name : {"ZELVA K50-200LR", "ZELVA K50F", "ZELVA K50-300ER"})
+    SendMessageA(list_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+  EXPECT_EQ(SendMessageA(list_, CB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(InnerText(0), "Header");
+  EXPECT_EQ(InnerText(4), "Footer");
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), -1);
+
+  SendMessageA(list_, CB_SETITEMDATA, 2, 300);
+  EXPECT_EQ(SendMessageA(list_, CB_GETITEMDATA, 2, 0), 300);
+  EXPECT_EQ(SendMessageA(inner_, CB_GETITEMDATA, 3, 0), 300);
+
+  SendMessageA(list_, CB_SETCURSEL, 0, 0);
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(InnerText(int(SendMessageA(inner_, CB_GETCURSEL, 0, 0))), "ZELVA K50-200LR");
+}
+
+TEST_F(SkinComboBoxTest, ChoosingTheFrameItemsKeepsTheSelectionAndTellsNobody) {
+  for (const char* name : {"One", "Two", "Three"}) SendMessageA(list_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+  EndChoiceAt(2);
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 1);
+  ASSERT_EQ(g_commands.size(), 1u);
+  EXPECT_EQ(g_commands[0], MAKEWPARAM(77, CBN_SELENDOK));
+
+  EndChoiceAt(0);  // "Header"
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 1);
+  EndChoiceAt(4);  // "Footer"
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(g_commands.size(), 1u);
+}
+
+}  // namespace
