@@ -6,6 +6,7 @@
 #include "HostResources.h"
 #include "HostState.h"
 #include "MainWindow.h"
+#include "NotificationText.h"
 #include "SharedDrawing.h"
 
 namespace zelva::ui {
@@ -111,13 +112,11 @@ void MainWindow::DrawButton(const DRAWITEMSTRUCT& item) {
 
   char count[24] = {};
   GetWindowTextA(item.hwndItem, count, sizeof(count));
-  char text[96];
-  std::snprintf(text, sizeof(text),
-                std::string(count) == "1" ? "You have %s new notification" : "You have %s new notifications", count);
+  std::string text = NotificationText(count);
   std::unique_ptr<Font> font(skin::NewHostFont(12.0f));
   const skin::SharedDrawing& drawing = skin::Drawing();
   if (font && drawing.white)
-    skin::DrawText(g, text, *font, *drawing.white, RectF(float(r.left + 10), float(r.top + 5), 180.0f, 20.0f),
+    skin::DrawText(g, text.c_str(), *font, *drawing.white, RectF(float(r.left + 10), float(r.top + 5), 180.0f, 20.0f),
                    StringAlignmentCenter);
 }
 

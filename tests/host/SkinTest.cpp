@@ -5,6 +5,7 @@
 
 #include "HostCommands.h"
 #include "HostState.h"
+#include "NotificationText.h"
 #include "SkinComboBox.h"
 #include "ZelvaContract.h"
 
@@ -19,6 +20,13 @@ TEST(NamedImages, LookupIgnoresCaseAndUnknownNamesGiveMinusOne) {
   EXPECT_EQ(host::HostCommand(kHostFindImage, "Large Button ", nullptr), -1);
   EXPECT_EQ(host::HostCommand(kHostFindImage, "", nullptr), -1);
   EXPECT_EQ(host::HostCommand(kHostFindImage, nullptr, nullptr), -1);
+}
+
+TEST(NotificationText, SingularOnlyForOne) {
+  EXPECT_EQ(ui::NotificationText("1"), "You have 1 new notification");
+  EXPECT_EQ(ui::NotificationText("2"), "You have 2 new notifications");
+  EXPECT_EQ(ui::NotificationText("11"), "You have 11 new notifications");
+  EXPECT_EQ(ui::NotificationText("0"), "You have 0 new notifications");
 }
 
 // A parent that records the commands its skinned list sends it.
