@@ -104,4 +104,32 @@ TEST_F(SkinComboBoxTest, ChoosingTheFrameItemsKeepsTheSelectionAndTellsNobody) {
   EXPECT_EQ(g_commands.size(), 1u);
 }
 
+TEST_F(SkinComboBoxTest, HoverButtonTracksTheMouseAndCommandsPlaceWindows) {
+  HoverButtonRecord record = {};
+  record.repaintParent = 1;
+  HoverButtonDescription description{parent_, 1201, 20, 40, 150, 32};
+  ASSERT_EQ(host::HostCommand(kHostCreateHoverButton, reinterpret_cast<const char*>(&description), &record), 0);
+  ASSERT_NE(record.window, nullptr);
+  EXPECT_EQ(GetDlgCtrlID(record.window), 1201);
+  LONG_PTR style = GetWindowLongPtrA(record.window, GWL_STYLE);
+  EXPECT_EQ(style & SS_TYPEMASK, SS_OWNERDRAW);
+  EXPECT_TRUE(style & SS_NOTIFY);
+
+  SendMessageA(record.window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(record.hovered, 1);
+  SendMessageA(record.window, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(record.hovered, 0);
+  g_commands.clear();
+
+  WindowPlacement to{60, 70, 100, 24};
+  ASSERT_EQ(host::HostCommand(kHostMoveWindow, reinterpret_cast<const char*>(&to), record.window), 0);
+  RECT r;
+  GetWindowRect(record.window, &r);
+  MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 60);
+  EXPECT_EQ(r.top, 70);
+  EXPECT_EQ(r.right - r.left, 100);
+  EXPECT_EQ(r.bottom - r.top, 24);
+}
+
 }  // namespace
