@@ -13,11 +13,36 @@ HostContext* g_host = nullptr;
 ProductInfo g_info;
 }  // namespace
 
+#ifdef TEST_MODULE_NOTIFY
+// An update notice as the product updates post them.
+int32_t __cdecl OnNoticeButton(PanelRecord* record, int32_t button) {
+  g_host->log("\n%s - test notice button %d %s\n", TEST_MODULE_NAME, button, record->buttonText[button]);
+  return 1;
+}
+
+void PostNotice() {
+  static PanelRecord notice;
+  std::memset(&notice, 0, sizeof(notice));
+  notice.kind = kPanelNotification;
+  std::strcpy(notice.title, "ZELVA K50X 1.4.3 is available");
+  std::strcpy(notice.shortText, "An update for the ZELVA K50 - FSX is ready to download.");
+  std::strcpy(notice.longText, "Version 1.4.3 refines the flight model at high altitude and adds two liveries.");
+  std::strcpy(notice.buttonText[0], "Update Now");
+  std::strcpy(notice.buttonText[1], "View Changelog");
+  std::strcpy(notice.buttonText[2], "Later");
+  notice.buttonHandler = &OnNoticeButton;
+  g_host->hostCommand(kHostAddPanel, reinterpret_cast<const char*>(&notice), nullptr);
+}
+#endif
+
 extern "C" {
 
 __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* context) {
   g_host = context;
   g_host->log("\n%s - test load\n", TEST_MODULE_NAME);
+#ifdef TEST_MODULE_NOTIFY
+  PostNotice();
+#endif
   std::memset(&g_info, 0, sizeof(g_info));
   std::strcpy(g_info.displayName, TEST_MODULE_NAME " - FSX");
   std::strcpy(g_info.shortName, TEST_MODULE_NAME);

@@ -1,0 +1,53 @@
+// Drives a running host from outside for screenshots and demos:
+//   hostdriver wait | select INDEX | home | close
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr int kCloseButton = 1004;
+constexpr int kHomeButton = 1005;
+constexpr int kProductList = 1008;
+
+HWND WaitForMainWindow() {
+  for (int waited = 0; waited < 60000; waited += 50) {
+    HWND window = FindWindowA(nullptr, "ZELVA Hangardesk");
+    if (window != nullptr && IsWindowVisible(window)) return window;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+void Click(HWND main, int button) {
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main, button)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: hostdriver wait | select INDEX | home | close\n");
+    return 2;
+  }
+  HWND main = WaitForMainWindow();
+  if (main == nullptr) {
+    std::fprintf(stderr, "hostdriver: no main window\n");
+    return 1;
+  }
+  if (std::strcmp(argv[1], "select") == 0 && argc > 2) {
+    HWND list = GetDlgItem(main, kProductList);
+    SendMessageA(list, CB_SETCURSEL, WPARAM(std::atoi(argv[2])), 0);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
+  } else if (std::strcmp(argv[1], "home") == 0) {
+    Click(main, kHomeButton);
+  } else if (std::strcmp(argv[1], "close") == 0) {
+    Click(main, kCloseButton);
+  } else if (std::strcmp(argv[1], "wait") != 0) {
+    std::fprintf(stderr, "hostdriver: unknown command %s\n", argv[1]);
+    return 2;
+  }
+  return 0;
+}
