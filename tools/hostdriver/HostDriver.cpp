@@ -1,5 +1,5 @@
 // Drives a running host from outside for screenshots and demos:
-//   hostdriver wait | select INDEX | home | close
+//   hostdriver wait | select INDEX | choose TEXT | home | close
 #include <windows.h>
 
 #include <cstdio>
@@ -29,7 +29,7 @@ void Click(HWND main, int button) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: hostdriver wait | select INDEX | home | close\n");
+    std::fprintf(stderr, "usage: hostdriver wait | select INDEX | choose TEXT | home | close\n");
     return 2;
   }
   HWND main = WaitForMainWindow();
@@ -40,6 +40,15 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "select") == 0 && argc > 2) {
     HWND list = GetDlgItem(main, kProductList);
     SendMessageA(list, CB_SETCURSEL, WPARAM(std::atoi(argv[2])), 0);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
+  } else if (std::strcmp(argv[1], "choose") == 0 && argc > 2) {
+    HWND list = GetDlgItem(main, kProductList);
+    LRESULT index = SendMessageA(list, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(argv[2]));
+    if (index < 0) {
+      std::fprintf(stderr, "hostdriver: no product %s\n", argv[2]);
+      return 1;
+    }
+    SendMessageA(list, CB_SETCURSEL, WPARAM(index), 0);
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
   } else if (std::strcmp(argv[1], "home") == 0) {
     Click(main, kHomeButton);

@@ -70,7 +70,9 @@ void BusyWithWorkingDialog() {
 
 __declspec(dllexport) int32_t __cdecl ZELVA_ShowProductWindow(HWND parent) {
   g_host->log("\n%s - test show %d\n", TEST_MODULE_NAME, parent != nullptr);
+#ifndef TEST_MODULE_NOTIFY
   g_host->hostCommand(kHostSetNotificationCount, reinterpret_cast<const char*>(INT_PTR(2)), nullptr);
+#endif
 #ifdef TEST_MODULE_BUSY
   BusyWithWorkingDialog();
 #endif
