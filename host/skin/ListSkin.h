@@ -18,6 +18,13 @@ struct ListSkinImages {
   bool Load(const int (&resources)[5], HINSTANCE instance);
 };
 
+// Keys, focus loss and the wheel are kept from skinned lists, so that their
+// selection changes only by clicking.
+inline bool IsSwallowedListInput(UINT message) {
+  return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR || message == WM_KILLFOCUS ||
+         message == WM_MOUSEWHEEL;
+}
+
 enum class ListItemKind { kTopCap, kMiddle, kBottomCap };
 
 // One owner-drawn item; `text` is drawn in white or grey on middle items.

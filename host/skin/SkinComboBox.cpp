@@ -110,15 +110,9 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM w, LPARAM l, UINT
   return DefSubclassProc(list, message, w, l);
 }
 
-// The selection changes only by clicking.
 LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+  if (IsSwallowedListInput(message)) return 0;
   switch (message) {
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_CHAR:
-    case WM_KILLFOCUS:
-    case WM_MOUSEWHEEL:
-      return 0;
     case WM_ERASEBKGND: {
       RECT area;
       GetClientRect(combo, &area);

@@ -29,6 +29,7 @@ constexpr UINT_PTR kListSubclassId = 1008;
 // The product list changes only by clicking, and its closed face is the
 // skin's image over the whole control rather than the system's frame.
 LRESULT CALLBACK ProductListProcedure(HWND list, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+  if (skin::IsSwallowedListInput(message)) return 0;
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -46,12 +47,6 @@ LRESULT CALLBACK ProductListProcedure(HWND list, UINT message, WPARAM w, LPARAM 
     }
     case WM_ERASEBKGND:
       return 1;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_CHAR:
-    case WM_KILLFOCUS:
-    case WM_MOUSEWHEEL:
-      return 0;
     case WM_NCDESTROY:
       RemoveWindowSubclass(list, &ProductListProcedure, kListSubclassId);
       break;
