@@ -157,7 +157,11 @@ void HomePage::Paint(HDC dc) {
 
   const float header = style_.PxF(kHeader);
   if (Gdiplus::Bitmap* image = headerImage_.bitmap()) {
-    g.DrawImage(image, Gdiplus::RectF(0.0f, 0.0f, w, header));
+    // Tiling the source's edges keeps a stretched bar from fading at its borders.
+    Gdiplus::ImageAttributes edges;
+    edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+    g.DrawImage(image, Gdiplus::RectF(0.0f, 0.0f, w, header), 0.0f, 0.0f, float(image->GetWidth()),
+                float(image->GetHeight()), Gdiplus::UnitPixel, &edges);
   } else {
     Gdiplus::SolidBrush accent{Gdiplus::Color(palette::kAccent)};
     g.FillRectangle(&accent, 0.0f, 0.0f, w, header);
