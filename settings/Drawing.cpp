@@ -29,11 +29,11 @@ BufferedSurface::~BufferedSurface() {
   }
 }
 
+// Pixel centres lie on whole coordinates: 1-pixel outlines are drawn on them.
 void PrepareGraphics(Gdiplus::Graphics& graphics) {
   graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
   graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
   graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
-  graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
 }
 
 std::unique_ptr<Gdiplus::GraphicsPath> RoundedRectPath(const Gdiplus::RectF& rect, float radius) {
@@ -133,7 +133,7 @@ void DrawButton(const DRAWITEMSTRUCT& item, const PageStyle& style, ButtonLook l
   GetWindowTextW(item.hwndItem, buffer.data(), length + 1);
   const std::wstring text(buffer.data());
 
-  const Gdiplus::RectF box(static_cast<float>(r.left) + 0.5f, static_cast<float>(r.top) + 0.5f,
+  const Gdiplus::RectF box(static_cast<float>(r.left), static_cast<float>(r.top),
                            static_cast<float>(r.right - r.left) - 1.0f, static_cast<float>(r.bottom - r.top) - 1.0f);
   const float radius = style.PxF(4.0f);
   Gdiplus::ARGB textColor = palette::kOnAccent;

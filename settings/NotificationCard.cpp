@@ -169,7 +169,7 @@ void NotificationCard::Paint(HDC dc) {
 
   Gdiplus::SolidBrush page{Gdiplus::Color(palette::kPage)};
   g.FillRectangle(&page, 0.0f, 0.0f, w, h);
-  const Gdiplus::RectF card(0.5f, 0.5f, w - 1.0f, h - 1.0f);
+  const Gdiplus::RectF card(0.0f, 0.0f, w - 1.0f, h - 1.0f);
   const float radius = style_.PxF(kRadius);
   Gdiplus::SolidBrush white{Gdiplus::Color(palette::kCard)};
   FillRoundedRect(g, white, card, radius);

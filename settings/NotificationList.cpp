@@ -146,7 +146,7 @@ void NotificationList::Paint(HDC dc) {
   const Gdiplus::RectF box(0.0f, 0.0f, width, style_.PxF(72.0f));
   Gdiplus::Pen dashed{Gdiplus::Color(palette::kCardBorder), 1.0f};
   dashed.SetDashStyle(Gdiplus::DashStyleDash);
-  DrawRoundedRect(g, dashed, Gdiplus::RectF(0.5f, 0.5f, box.Width - 1.0f, box.Height - 1.0f), style_.PxF(6.0f));
+  DrawRoundedRect(g, dashed, Gdiplus::RectF(0.0f, 0.0f, box.Width - 1.0f, box.Height - 1.0f), style_.PxF(6.0f));
   DrawTextBlock(g, L"There are no new notifications.", style_.cardTitle(), palette::kMutedText,
                 Gdiplus::RectF(0.0f, style_.PxF(14.0f), width, style_.PxF(20.0f)), TextAlign::kCenter);
   DrawTextBlock(g, L"Updates and questions about your aircraft will appear here.", style_.small(),

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "SettingsTestHost.h"
 
@@ -147,7 +149,13 @@ std::string g_titleAfterRemoval;
 int32_t __cdecl WithdrawingHandler(PanelRecord* record, int32_t) {
   Notifications::calls.push_back({record, 0, record->title, {}});
   Notifications::self->Remove(g_ownHandle);
-  g_titleAfterRemoval = record->title;
+  // Memory freed by the removal would likely be handed out again here.
+  std::vector<std::unique_ptr<char[]>> reuse;
+  for (size_t size = 1024; size <= 4096; size += 16) {
+    reuse.emplace_back(new char[size]);
+    std::memset(reuse.back().get(), 'X', size);
+  }
+  g_titleAfterRemoval.assign(record->title, strnlen(record->title, 32));
   PanelRecord follow = MakeNotification("Follow-up", "posted from a handler", "", {"Close"}, nullptr);
   Notifications::self->Add(follow);
   return 1;
