@@ -221,6 +221,15 @@ extern "C" typedef int32_t(__cdecl* PanelButtonHandler)(PanelRecord* record, int
 
 // A notification with up to three buttons, or a panel with its own window
 // procedure, for the settings module. Zero-filled by its producer.
+//
+// The settings module works on its own copy of the record, so a producer may
+// pass a local. A kind-1 button handler receives the address of that copy; it
+// returns 1 to have the notification dismissed, 0 to keep it. A kind-2 panel
+// window belongs to a private class whose procedure is windowProcedure and is
+// created with the copy's address as its creation parameter: the procedure
+// finds it in CREATESTRUCT::lpCreateParams at WM_NCCREATE and WM_CREATE. The
+// copy stays valid until the panel is removed (command 5), which destroys the
+// panel window at once.
 struct PanelRecord {
   uint8_t kind;
   uint8_t panelType;

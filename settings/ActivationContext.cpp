@@ -1,0 +1,32 @@
+#include "ActivationContext.h"
+
+#include "ModuleInstance.h"
+
+namespace zelva::settings {
+namespace {
+// The libraries carry their manifest under the isolation-aware resource id.
+constexpr WORD kManifestResource = 2;
+}  // namespace
+
+ActivationContext::ActivationContext() {
+  ACTCTXW description{};
+  description.cbSize = sizeof(description);
+  description.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
+  description.hModule = ModuleInstance();
+  description.lpResourceName = MAKEINTRESOURCEW(kManifestResource);
+  context_ = CreateActCtxW(&description);
+}
+
+ActivationContext::~ActivationContext() {
+  if (context_ != INVALID_HANDLE_VALUE) ReleaseActCtx(context_);
+}
+
+ActivationScope::ActivationScope(const ActivationContext& context) {
+  if (context.get() != INVALID_HANDLE_VALUE) active_ = ActivateActCtx(context.get(), &cookie_) != FALSE;
+}
+
+ActivationScope::~ActivationScope() {
+  if (active_) DeactivateActCtx(0, cookie_);
+}
+
+}  // namespace zelva::settings
