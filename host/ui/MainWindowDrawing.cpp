@@ -58,7 +58,9 @@ void MainWindow::Layout(WPARAM, LPARAM size) {
   place(IDC_CLOSE, 45, close_);
   place(IDC_MANUAL, 85, manual_);
   place(IDC_HOME, 125, home_);
-  place(IDC_NOTIFICATIONS, 290, notifications_);
+  // 20 further left than the design distance: the count text needs the
+  // balloon 180 wide, and it must clear the home button.
+  place(IDC_NOTIFICATIONS, 310, notifications_);
 
   HWND frame = GetDlgItem(window_, IDC_CONTENT_FRAME);
   int frameWidth = width - Scaled(275, sx), frameHeight = height - Scaled(75, sy);
