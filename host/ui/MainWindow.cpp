@@ -10,6 +10,7 @@
 #include "ChangelogCheck.h"
 #include "CommandQueueService.h"
 #include "DialogProcedure.h"
+#include "DocumentService.h"
 #include "FixedText.h"
 #include "HostLog.h"
 #include "HostResources.h"
@@ -88,6 +89,10 @@ INT_PTR MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
       return TRUE;
     case WM_SIZE:
       Layout(w, l);
+      document::PlaceDocument();
+      return TRUE;
+    case WM_MOVE:
+      document::PlaceDocument();
       return TRUE;
     case WM_SIZING:
       OnSizing(w, *reinterpret_cast<RECT*>(l));
@@ -344,6 +349,7 @@ void MainWindow::OnManual() {
 }
 
 void MainWindow::Close() {
+  document::DiscardDocument();
   if (current_ != nullptr && current_->hide != nullptr && IsProductCurrent()) current_->hide();
   current_ = nullptr;
   host::UnloadProductModules();
