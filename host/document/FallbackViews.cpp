@@ -33,6 +33,8 @@ HWND CreateTextView(HWND parent, const RECT& area, const wchar_t* path, HFONT fo
   SendMessageW(view, EM_SETLIMITTEXT, WPARAM(text.size() + 1), 0);
   SendMessageW(view, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(8, 8));
   SetWindowTextW(view, text.c_str());
+  // The scroll bar settles with the text; its frame is not repainted by itself.
+  RedrawWindow(view, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
   return view;
 }
 
