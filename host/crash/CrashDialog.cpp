@@ -19,7 +19,9 @@ class CrashDialog {
         MessageBeep(MB_ICONEXCLAMATION);
         SendDlgItemMessageA(window_, IDC_CRASH_REPORT, EM_SETLIMITTEXT, kReportLimit, 0);
         SetDlgItemTextA(window_, IDC_CRASH_REPORT, report_);
-        return TRUE;
+        // Focus on "Exit" rather than the report, which would come up all selected.
+        SetFocus(GetDlgItem(window_, IDOK));
+        return FALSE;
       case WM_COMMAND:
         switch (LOWORD(w)) {
           case IDC_CRASH_COPY:

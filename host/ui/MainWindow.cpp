@@ -242,6 +242,9 @@ void MainWindow::PrepareControls() {
   PlaceControl(window_, IDC_MENU_TREE, 23, 100, 232, 140);
   PlaceControl(window_, IDC_CONTENT_FRAME, 260, 60, 825, 580);
   PlaceControl(window_, IDC_CONTENT_AREA, 263, 66, 819, 568);
+  // The frame lies under the content area and never paints over the pages and documents in it.
+  SetWindowPos(GetDlgItem(window_, IDC_CONTENT_FRAME), HWND_BOTTOM, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowSubclass(GetDlgItem(window_, IDC_PRODUCT_LIST), &ProductListProcedure, kListSubclassId, 0);
   ShowWindow(GetDlgItem(window_, IDC_NOTIFICATIONS), SW_HIDE);
 }
