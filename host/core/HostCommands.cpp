@@ -5,6 +5,7 @@
 
 #include "ChangelogCheck.h"
 #include "CommandQueueService.h"
+#include "DocumentService.h"
 #include "FileDigest.h"
 #include "FixedText.h"
 #include "HostConfig.h"
@@ -73,6 +74,14 @@ extern "C" INT_PTR __cdecl HostCommand(int32_t code, const char* text, void* obj
       case kHostAddPanel:
       case kHostRemovePanel:
         return ForwardToSettingsModule(code, text, object);
+      case kHostShowDocument:
+        return document::ShowDocumentCommand(text, object);
+      case kHostCloseDocument:
+        document::CloseDocument();
+        return kResultDone;
+      case kHostShowChangelog:
+        ShowHostChangelog(Context());
+        return kResultDone;
       case kHostSetNotificationCount:
         return SetNotificationCount(text);
       case kHostSaveSettings:
@@ -95,7 +104,7 @@ extern "C" INT_PTR __cdecl HostCommand(int32_t code, const char* text, void* obj
       case kHostIsWorkingDialogOpen:
         return ui::IsWorkingDialogOpen() ? 1 : 0;
       default:
-        // Document window, downloads and self-update answer once they exist.
+        // Downloads and self-update answer once they exist.
         return kResultUnknown;
     }
   } catch (...) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "CrashFilter.h"
 #include "HostCommands.h"
 #include "HostLog.h"
 #include "PackageProcessor.h"
@@ -24,6 +25,7 @@ void ResetContext(HINSTANCE instance) {
   g_context.setWorkingDialogLayout = &ui::SetWorkingDialogLayout;
   g_context.openPackage = &ChooseAndOpenPackage;
   g_context.log = &HostLog;
+  g_context.crashFilter = &crash::CrashFilterService;
   g_context.hostCommand = &HostCommand;
 }
 

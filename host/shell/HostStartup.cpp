@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CommandQueueService.h"
+#include "CrashFilter.h"
 #include "HostConfig.h"
 #include "HostLog.h"
 #include "HostPaths.h"
@@ -73,6 +74,7 @@ int RunHost(HINSTANCE instance, char* commandLine) {
   context.isAdministrator = IsAdministrator();
   PrepareHostPaths(context);
   StartFreshLog();
+  crash::InstallCrashFilter();
   if (!LoadSettings(context)) return 0;  // started again with administrator rights
   MeasureScreen(context);
 

@@ -10,6 +10,7 @@
 #include "ChangelogCheck.h"
 #include "CommandQueueService.h"
 #include "DialogProcedure.h"
+#include "DocumentService.h"
 #include "FixedText.h"
 #include "HostLog.h"
 #include "HostResources.h"
@@ -88,6 +89,10 @@ INT_PTR MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
       return TRUE;
     case WM_SIZE:
       Layout(w, l);
+      document::PlaceDocument();
+      return TRUE;
+    case WM_MOVE:
+      document::PlaceDocument();
       return TRUE;
     case WM_SIZING:
       OnSizing(w, *reinterpret_cast<RECT*>(l));
@@ -237,6 +242,9 @@ void MainWindow::PrepareControls() {
   PlaceControl(window_, IDC_MENU_TREE, 23, 100, 232, 140);
   PlaceControl(window_, IDC_CONTENT_FRAME, 260, 60, 825, 580);
   PlaceControl(window_, IDC_CONTENT_AREA, 263, 66, 819, 568);
+  // The frame lies under the content area and never paints over the pages and documents in it.
+  SetWindowPos(GetDlgItem(window_, IDC_CONTENT_FRAME), HWND_BOTTOM, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowSubclass(GetDlgItem(window_, IDC_PRODUCT_LIST), &ProductListProcedure, kListSubclassId, 0);
   ShowWindow(GetDlgItem(window_, IDC_NOTIFICATIONS), SW_HIDE);
 }
@@ -344,6 +352,7 @@ void MainWindow::OnManual() {
 }
 
 void MainWindow::Close() {
+  document::DiscardDocument();
   if (current_ != nullptr && current_->hide != nullptr && IsProductCurrent()) current_->hide();
   current_ = nullptr;
   host::UnloadProductModules();

@@ -2,9 +2,13 @@
 #pragma once
 
 #define IDD_MAIN 101
+#define IDD_DOCUMENT 117
 #define IDD_STATUS 120
+#define IDD_CRASH 1018
 #define IDD_WORKING 5110
+#define IDD_DOCUMENT_FLOATING 5111
 #define IDI_HOST 128
+#define IDB_DOCUMENT_TITLE_BAR 118
 
 // Main window.
 #define IDC_CONTENT_FRAME 1003
@@ -23,3 +27,7 @@
 #define IDC_WORKING_LINE1 1010
 #define IDC_WORKING_LINE2 1011
 #define IDC_WORKING_LINE3 1012
+
+// Crash report.
+#define IDC_CRASH_REPORT 1019
+#define IDC_CRASH_COPY 1020

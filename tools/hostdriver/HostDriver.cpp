@@ -1,5 +1,5 @@
 // Drives a running host from outside for screenshots and demos:
-//   hostdriver wait | select INDEX | choose TEXT | home | close
+//   hostdriver wait | select INDEX | choose TEXT | home | close | press CAPTION ID
 #include <windows.h>
 
 #include <cstdio>
@@ -21,6 +21,16 @@ HWND WaitForMainWindow() {
   return nullptr;
 }
 
+// A top-level window by caption, once it is shown.
+HWND WaitForWindow(const char* caption) {
+  for (int waited = 0; waited < 30000; waited += 50) {
+    HWND window = FindWindowA(nullptr, caption);
+    if (window != nullptr && IsWindowVisible(window)) return window;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
 void Click(HWND main, int button) {
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main, button)));
 }
@@ -29,7 +39,7 @@ void Click(HWND main, int button) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: hostdriver wait | select INDEX | choose TEXT | home | close\n");
+    std::fprintf(stderr, "usage: hostdriver wait | select INDEX | choose TEXT | home | close | press CAPTION ID\n");
     return 2;
   }
   HWND main = WaitForMainWindow();
@@ -54,6 +64,13 @@ int main(int argc, char** argv) {
     Click(main, kHomeButton);
   } else if (std::strcmp(argv[1], "close") == 0) {
     Click(main, kCloseButton);
+  } else if (std::strcmp(argv[1], "press") == 0 && argc > 3) {
+    HWND window = WaitForWindow(argv[2]);
+    if (window == nullptr) {
+      std::fprintf(stderr, "hostdriver: no window %s\n", argv[2]);
+      return 1;
+    }
+    Click(window, std::atoi(argv[3]));
   } else if (std::strcmp(argv[1], "wait") != 0) {
     std::fprintf(stderr, "hostdriver: unknown command %s\n", argv[1]);
     return 2;

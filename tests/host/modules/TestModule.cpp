@@ -1,7 +1,9 @@
 // A small product module for the host's tests; its behaviour is chosen when
 // it is compiled (TEST_MODULE_NAME, TEST_MODULE_INSTALLED, TEST_MODULE_LOAD_RESULT,
-// TEST_MODULE_OMIT_EXECUTE). Every call is logged through the host.
+// TEST_MODULE_OMIT_EXECUTE, TEST_MODULE_DIVIDE, TEST_MODULE_CLAIM_FILTER,
+// TEST_MODULE_DOCUMENT). Every call is logged through the host.
 #include <cstring>
+#include <string>
 #include <thread>
 
 #include "ZelvaContract.h"
@@ -68,6 +70,44 @@ void BusyWithWorkingDialog() {
   g_host->log("\n%s - test busy done %d\n", TEST_MODULE_NAME, int(g_host->hostCommand(kHostIsWorkingDialogOpen, nullptr, nullptr)));
 }
 
+#if defined(TEST_MODULE_DIVIDE) || defined(TEST_MODULE_CLAIM_FILTER)
+volatile int g_zero = 0;
+
+// A fault in the module's own code that nothing handles.
+__attribute__((noinline)) int DivideByZero(int dividend) {
+  g_host->log("\n%s - test dividing\n", TEST_MODULE_NAME);
+  return dividend / g_zero;
+}
+#endif
+
+#ifdef TEST_MODULE_CLAIM_FILTER
+LONG WINAPI ModuleFilter(EXCEPTION_POINTERS*) {
+  g_host->log("\n%s - test module filter ran\n", TEST_MODULE_NAME);
+  ExitProcess(7);
+}
+
+// A library that wants the process's crashes for itself.
+void ClaimCrashFilter() {
+  LPTOP_LEVEL_EXCEPTION_FILTER first = SetUnhandledExceptionFilter(&ModuleFilter);
+  LPTOP_LEVEL_EXCEPTION_FILTER second = SetUnhandledExceptionFilter(&ModuleFilter);
+  g_host->log("\n%s - test filter answers %s %s\n", TEST_MODULE_NAME, first ? "set" : "null",
+              second ? "set" : "null");
+}
+#endif
+
+#ifdef TEST_MODULE_DOCUMENT
+// The product changelog in the floating document window.
+void ShowFloatingDocument() {
+  std::string path = std::string(g_host->programFolder) + "Changelog.txt";
+  std::wstring request(path.begin(), path.end());
+  request += L'\0';
+  request += L"Test Floating";
+  request += L'\0';
+  int floating = 1;
+  g_host->hostCommand(kHostShowDocument, reinterpret_cast<const char*>(request.c_str()), &floating);
+}
+#endif
+
 __declspec(dllexport) int32_t __cdecl ZELVA_ShowProductWindow(HWND parent) {
   g_host->log("\n%s - test show %d\n", TEST_MODULE_NAME, parent != nullptr);
 #ifndef TEST_MODULE_NOTIFY
@@ -75,6 +115,15 @@ __declspec(dllexport) int32_t __cdecl ZELVA_ShowProductWindow(HWND parent) {
 #endif
 #ifdef TEST_MODULE_BUSY
   BusyWithWorkingDialog();
+#endif
+#ifdef TEST_MODULE_CLAIM_FILTER
+  ClaimCrashFilter();
+#endif
+#if defined(TEST_MODULE_DIVIDE) || defined(TEST_MODULE_CLAIM_FILTER)
+  g_host->log("\n%s - test result %d\n", TEST_MODULE_NAME, DivideByZero(int(reinterpret_cast<INT_PTR>(parent))));
+#endif
+#ifdef TEST_MODULE_DOCUMENT
+  ShowFloatingDocument();
 #endif
   return 1;
 }

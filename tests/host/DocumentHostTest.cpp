@@ -1,0 +1,156 @@
+// The document window in the real program: the changelog after an update,
+// the manual, package requests that wait for "Back", and the floating window.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DialogAnswerer.h"
+#include "HostProcess.h"
+
+using namespace zelva::testing;
+
+namespace {
+
+const int kManualButton = 1006;
+const int kContentArea = 1007;
+const int kProductList = 1008;
+const int kTextView = 1101;
+const DWORD kCommandClose = MAKEWPARAM(1004, BN_CLICKED);
+
+std::string Built(const char* name) { return WindowsPathOf(TEST_MODULE_DIR) + "\\" + name; }
+
+void SetWriteTime(const std::string& path, long long intervals) {
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  FILETIME time{DWORD(intervals), DWORD(intervals >> 32)};
+  SetFileTime(file, nullptr, nullptr, &time);
+  CloseHandle(file);
+}
+
+HWND DocumentIn(HWND main, const char* title) {
+  return FindWindowExA(GetDlgItem(main, kContentArea), nullptr, nullptr, title);
+}
+
+std::string TextOf(HWND control) {
+  std::string text(size_t(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  text.resize(size_t(SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+template <class Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs = 10000) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+    if (condition()) return true;
+    Sleep(50);
+  }
+  return condition();
+}
+
+RECT ScreenRect(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return r;
+}
+
+class DocumentHostTest : public ::testing::Test {
+ protected:
+  HWND Start() {
+    process_ = std::make_unique<Process>(host_.programPath(), "", host_.programFolder());
+    HWND main = WaitForMainWindow(process_->id());
+    EXPECT_NE(main, nullptr);
+    EXPECT_TRUE(WaitForLog(host_, "Load complete."));
+    return main;
+  }
+  void Close(HWND main) {
+    SendMessageA(main, WM_COMMAND, kCommandClose, 0);
+    EXPECT_EQ(process_->Wait(), 0u);
+    process_.reset();
+  }
+  void HandOff(const std::string& path) {
+    Process second(host_.programPath(), path, host_.programFolder());
+    EXPECT_EQ(second.Wait(), 0u);
+  }
+  bool Logged(const std::string& text) const { return host_.Log().find(text) != std::string::npos; }
+
+  HostInstallation host_;
+  AppDataOverride profile_{host_.roaming()};
+  std::unique_ptr<Process> process_;
+};
+
+TEST_F(DocumentHostTest, ChangelogAfterAnUpdateThenManualAndPackagesWaitForBack) {
+  const std::string changelog = host_.programFolder() + "Changelog.txt";
+  WriteWholeFile(changelog, "ZELVA Hangardesk - Changelog\r\n\r\nv1.17.27\r\n- Manuals open inside Hangardesk.\r\n");
+  SetWriteTime(changelog, 133500000000000000LL);
+  WriteWholeFile(host_.programFolder() + "ZELVA-HDK-Manual.pdf", "%PDF-1.4\n%%EOF\n");
+
+  HWND main = Start();  // the very first run
+  Sleep(300);
+  EXPECT_EQ(DocumentIn(main, "Hangardesk Changelog"), nullptr);
+  Close(main);
+
+  SetWriteTime(changelog, 133500000100000000LL);
+  WritePrivateProfileStringA("Main", "Open_PDF_Externally", "0", (host_.dataFolder() + "ZELVA Hangardesk.cfg").c_str());
+  main = Start();
+  HWND shown = DocumentIn(main, "Hangardesk Changelog");
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(IsWindowVisible(shown));
+  EXPECT_NE(TextOf(GetDlgItem(shown, kTextView)).find("- Manuals open inside Hangardesk.\r\n"), std::string::npos);
+
+  HandOff("e:\\liveries\\waiting.zlp");
+  EXPECT_FALSE(Logged("Opening ZLP file: e:\\liveries\\waiting.zlp"));
+
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kManualButton, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(main, kManualButton)));
+  HWND manual = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (manual = DocumentIn(main, "ZELVA Hangardesk Manual")) != nullptr; }));
+  EXPECT_FALSE(IsWindow(shown));
+  EXPECT_EQ(DocumentIn(main, "Hangardesk Changelog"), nullptr);
+  EXPECT_FALSE(Logged("Opening ZLP file: e:\\liveries\\waiting.zlp"));
+
+  // It keeps filling the content area when the main window grows.
+  SetWindowPos(main, nullptr, 0, 0, 1240, 720, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  HWND area = GetDlgItem(main, kContentArea);
+  EXPECT_TRUE(WaitFor([&] {
+    RECT client, placed = ScreenRect(manual);
+    GetClientRect(area, &client);
+    MapWindowPoints(area, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return EqualRect(&client, &placed) && client.right - client.left > 819;
+  }));
+
+  PostMessageA(manual, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(manual, IDOK)));
+  ASSERT_TRUE(WaitForLog(host_, "Opening ZLP file: e:\\liveries\\waiting.zlp"));
+  EXPECT_FALSE(IsWindow(manual));
+  // Idle again: a hand-off is processed before the second instance ends.
+  HandOff("e:\\liveries\\idle.zlp");
+  EXPECT_TRUE(Logged("Opening ZLP file: e:\\liveries\\idle.zlp"));
+  Close(main);
+
+  main = Start();  // unchanged since: not shown again
+  Sleep(300);
+  EXPECT_EQ(DocumentIn(main, "Hangardesk Changelog"), nullptr);
+  Close(main);
+}
+
+TEST_F(DocumentHostTest, FloatingDocumentFollowsTheMainWindow) {
+  WriteWholeFile(host_.programFolder() + "Changelog.txt", "K50 changelog\r\n");
+  host_.AddLibrary(Built("test_document.dll"), "document.dll");
+  HWND main = Start();
+  HWND list = GetDlgItem(main, kProductList);
+  SendMessageA(list, CB_SETCURSEL, 1, 0);
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
+  HWND floating = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (floating = FindProcessWindow("Test Floating", process_->id())) != nullptr; }));
+  EXPECT_EQ(GetWindow(floating, GW_OWNER), main);
+
+  auto over = [&] {
+    RECT m = ScreenRect(main), d = ScreenRect(floating);
+    return d.left == m.left + 10 && d.top == m.top + 10 && d.right == m.right - 8 && d.bottom == m.bottom - 4;
+  };
+  EXPECT_TRUE(over());
+  RECT before = ScreenRect(main);
+  SetWindowPos(main, nullptr, before.left + 37, before.top + 23, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(WaitFor(over)) << ScreenRect(floating).left << " " << ScreenRect(main).left;
+  EXPECT_EQ(ScreenRect(floating).left, before.left + 47);
+  Close(main);
+}
+
+}  // namespace
