@@ -95,24 +95,4 @@ TEST_F(HostDrivenTest, ChoosingTheProductShowsItsWindowAndMenuAndTheMenuSwitches
   EXPECT_EQ(SendMessageA(bar, SBM_GETPOS, 0, 0), 20);
 }
 
-TEST_F(HostDrivenTest, RegisteredProductWithoutVariantsIsListedAfterInstalledOnesWithItsBareMenu) {
-  registry_.SetString(HKEY_LOCAL_MACHINE, kProductKey, "DisplayVersion", "1.4.2", KEY_WOW64_32KEY);
-  host_.AddLibrary(WindowsPathOf(TEST_MODULE_DIR) + "\\test_installed.dll", "a_installed.dll");
-  Start();
-  HWND list = GetDlgItem(main_, kProductList);
-  ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 4);
-  wchar_t text[64] = {};
-  SendMessageW(list, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
-  EXPECT_STREQ(text, L"Test Installed - FSX");
-  SendMessageW(list, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(text));
-  EXPECT_STREQ(text, L"ZELVA K50 - FSX");
-  EXPECT_TRUE(WaitForLog(host_, "\tInstalled version: 1.4.2"));
-
-  ChooseK50();
-  ASSERT_TRUE(WaitForLog(host_, "\tProduct Installed: 0"));
-  HWND tree = GetDlgItem(main_, kMenuTree);
-  EXPECT_EQ(TreeView_GetCount(tree), 3u);
-  EXPECT_FALSE(TreeView_GetItemState(tree, TreeView_GetRoot(tree), TVIS_EXPANDED) & TVIS_EXPANDED);
-}
-
 }  // namespace
