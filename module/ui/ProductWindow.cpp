@@ -184,7 +184,11 @@ void ProductWindow::Layout() {
   horizontalPosition_ = layout_.horizontalPosition;
   verticalPosition_ = layout_.verticalPosition;
 
-  if (headerOn_) Place(Item(IDC_HEADER), layout_.header);
+  if (headerOn_) {
+    Place(Item(IDC_HEADER), layout_.header);
+    // The image is stretched to the control, so all of it changes with its size.
+    InvalidateRect(Item(IDC_HEADER), nullptr, FALSE);
+  }
   HWND horizontal = Item(IDC_HORIZONTAL_BAR), vertical = Item(IDC_VERTICAL_BAR);
   if (layout_.scrolling) {
     SetBar(vertical, layout_.verticalLimit, verticalPosition_);
