@@ -1,13 +1,9 @@
 // The exported entry points of the K50 product module. No exception leaves them.
-#include "ProductTemplate.h"
-#include "ZelvaContract.h"
+#include <cstring>
 
-namespace zelva::module {
-namespace {
-HostContext* g_host = nullptr;
-ProductInfo g_product;
-}  // namespace
-}  // namespace zelva::module
+#include "ModuleCommands.h"
+#include "ModuleContext.h"
+#include "ModuleLifecycle.h"
 
 using namespace zelva;
 using namespace zelva::module;
@@ -15,25 +11,54 @@ using namespace zelva::module;
 extern "C" {
 
 __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* context) {
-  if (context == nullptr) return 0;
-  g_host = context;
-  if (g_host->log) g_host->log("\n%s - Product Module Loading\n", kShortName);
-  FillProductTemplate(g_product);
-  return 1;
+  try {
+    return LoadModule(context);
+  } catch (...) {
+    return 0;
+  }
 }
 
 __declspec(dllexport) void __cdecl ZELVA_GetProductInfo(ProductInfo* info) {
-  if (info != nullptr) *info = g_product;
+  if (info != nullptr) std::memcpy(info, &Product(), sizeof(ProductInfo));
 }
 
-__declspec(dllexport) int32_t __cdecl ZELVA_ShowProductWindow(HWND) { return 1; }
+__declspec(dllexport) int32_t __cdecl ZELVA_ShowProductWindow(HWND parent) {
+  try {
+    return ShowProductWindow(parent);
+  } catch (...) {
+    return 1;
+  }
+}
 
-__declspec(dllexport) void __cdecl ZELVA_HideProductWindow(void) {}
+__declspec(dllexport) void __cdecl ZELVA_HideProductWindow(void) {
+  try {
+    HideProductWindow();
+  } catch (...) {
+  }
+}
 
-__declspec(dllexport) int32_t __cdecl ZELVA_OnMenuChange(int32_t) { return 0; }
+__declspec(dllexport) int32_t __cdecl ZELVA_OnMenuChange(int32_t page) {
+  try {
+    ChangePage(page & 0xFF);
+  } catch (...) {
+  }
+  return 0;
+}
 
-__declspec(dllexport) INT_PTR __cdecl ExecuteCommand(int32_t, INT_PTR, INT_PTR) { return kResultUnknown; }
+__declspec(dllexport) INT_PTR __cdecl ExecuteCommand(int32_t command, INT_PTR first, INT_PTR second) {
+  try {
+    return ExecuteModuleCommand(command, first, second);
+  } catch (...) {
+    return kResultFailed;
+  }
+}
 
-__declspec(dllexport) void __cdecl ZELVA_UnloadProductModule(void) { g_host = nullptr; }
+__declspec(dllexport) void __cdecl ZELVA_UnloadProductModule(void) {
+  try {
+    UnloadModule();
+  } catch (...) {
+  }
+  SetHost(nullptr);
+}
 
 }

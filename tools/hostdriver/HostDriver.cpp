@@ -1,6 +1,7 @@
 // Drives a running host from outside for screenshots and demos:
-//   hostdriver wait | select INDEX | choose TEXT | home | close | press CAPTION ID
+//   hostdriver wait | select INDEX | choose TEXT | menu INDEX | home | close | press CAPTION ID
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@ namespace {
 constexpr int kCloseButton = 1004;
 constexpr int kHomeButton = 1005;
 constexpr int kProductList = 1008;
+constexpr int kMenuTree = 1010;
 
 HWND WaitForMainWindow() {
   for (int waited = 0; waited < 60000; waited += 50) {
@@ -35,11 +37,22 @@ void Click(HWND main, int button) {
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main, button)));
 }
 
+// The INDEX-th item of the menu tree as it is shown, expanded items' children included.
+bool SelectMenuItem(HWND main, int index) {
+  HWND tree = GetDlgItem(main, kMenuTree);
+  HTREEITEM item = TreeView_GetRoot(tree);
+  for (int i = 0; i < index && item != nullptr; ++i) item = TreeView_GetNextVisible(tree, item);
+  if (item == nullptr) return false;
+  TreeView_SelectItem(tree, item);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: hostdriver wait | select INDEX | choose TEXT | home | close | press CAPTION ID\n");
+    std::fprintf(stderr,
+                 "usage: hostdriver wait | select INDEX | choose TEXT | menu INDEX | home | close | press CAPTION ID\n");
     return 2;
   }
   HWND main = WaitForMainWindow();
@@ -60,6 +73,11 @@ int main(int argc, char** argv) {
     }
     SendMessageA(list, CB_SETCURSEL, WPARAM(index), 0);
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
+  } else if (std::strcmp(argv[1], "menu") == 0 && argc > 2) {
+    if (!SelectMenuItem(main, std::atoi(argv[2]))) {
+      std::fprintf(stderr, "hostdriver: no menu item %s\n", argv[2]);
+      return 1;
+    }
   } else if (std::strcmp(argv[1], "home") == 0) {
     Click(main, kHomeButton);
   } else if (std::strcmp(argv[1], "close") == 0) {

@@ -1,0 +1,19 @@
+// The module's own images that live as long as the module.
+#pragma once
+
+#include "ImageResource.h"
+
+namespace zelva::module {
+
+struct ModuleImages {
+  PngImage emblem;       // the product's emblem, for the pages that present it
+  PngImage pageHeader;   // the default page header
+  PngImage buyButton;    // face of the product window's link button
+
+  void Load();
+  void Release();
+};
+
+ModuleImages& SharedImages();
+
+}  // namespace zelva::module

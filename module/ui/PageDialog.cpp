@@ -1,0 +1,75 @@
+#include "PageDialog.h"
+
+#include "DialogProcedure.h"
+#include "ModuleContext.h"
+#include "ModuleResources.h"
+
+namespace zelva::module {
+namespace {
+
+constexpr int kPerformancePage = 2;
+
+const PageSpec kPages[kPageCount] = {
+    {IDD_PAGE_HOME, IDP_PAGE_HEADER},         // product home page
+    {IDD_PAGE, IDP_PAGE_HEADER},              // Livery Manager
+    {IDD_PAGE_PERFORMANCE, IDP_PAGE_HEADER},  // Performance Manager
+    {IDD_PAGE, IDP_PAGE_HEADER},              // Documentation
+    {IDD_PAGE, IDP_PAGE_HEADER},              // Aircraft Specific Settings
+    {IDD_PAGE, IDP_PAGE_HEADER},              // Version
+    {IDD_PAGE, IDP_PAGE_HEADER},              // Livery Downloader
+    {IDD_PAGE, IDP_PAGE_HEADER},              // panel display settings
+    {IDD_PAGE, IDP_PAGE_HEADER},              // Sound Settings
+    {IDD_PAGE_EXPANSIONS, IDP_EXPANSIONS_HEADER},
+};
+
+}  // namespace
+
+const PageSpec* FindPage(int page) { return page >= 0 && page < kPageCount ? &kPages[page] : nullptr; }
+
+std::unique_ptr<PageDialog> PageDialog::Create(int page, HWND area, HWND productWindow) {
+  const PageSpec* spec = FindPage(page);
+  if (spec == nullptr) return nullptr;
+  std::unique_ptr<PageDialog> dialog(new PageDialog(page, productWindow));
+  HWND window = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(spec->dialogTemplate), area,
+                                   &DialogProcedure<PageDialog>, reinterpret_cast<LPARAM>(dialog.get()));
+  if (window == nullptr) {
+    dialog->window_ = nullptr;
+    return nullptr;
+  }
+  return dialog;
+}
+
+PageDialog::~PageDialog() {
+  if (window_ != nullptr) {
+    // The procedure must not reach this object while the window goes.
+    SetWindowLongPtrA(window_, DWLP_USER, 0);
+    DestroyWindow(window_);
+  }
+}
+
+void PageDialog::Initialise() {
+  if (page_ != kPerformancePage) return;
+  captionFont_.Reset(CreateFontA(-24, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, "Arial"));
+  SendDlgItemMessageA(window_, IDC_PAGE_CAPTION, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.get()), FALSE);
+}
+
+INT_PTR PageDialog::OnMessage(UINT message, WPARAM w, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      Initialise();
+      return FALSE;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+      SetBkColor(reinterpret_cast<HDC>(w), kPageColour);
+      return reinterpret_cast<INT_PTR>(background_.get());
+    case WM_COMMAND:
+      // The switch waits for this message to end: it destroys this page.
+      if (LOWORD(w) == IDC_BACK_TO_MAIN && HIWORD(w) == BN_CLICKED)
+        PostMessageA(productWindow_, kShowPageMessage, 0, 0);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace zelva::module

@@ -1,0 +1,52 @@
+// The ten pages of the product window: which dialog and header image each
+// uses, and the page window itself. A page whose content is not built yet
+// shows an empty body under its header.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "GdiOwners.h"
+
+namespace zelva::module {
+
+constexpr int kPageCount = 10;
+constexpr int kNoPage = 255;
+
+// Asks the product window to switch pages after the current message;
+// wParam is the page number.
+constexpr UINT kShowPageMessage = WM_APP + 20;
+
+struct PageSpec {
+  int dialogTemplate;
+  int headerImage;
+};
+
+// Null for a number that is no page.
+const PageSpec* FindPage(int page);
+
+class PageDialog {
+ public:
+  // Creates the page's dialog inside area; null when it cannot be created.
+  static std::unique_ptr<PageDialog> Create(int page, HWND area, HWND productWindow);
+  ~PageDialog();
+  PageDialog(const PageDialog&) = delete;
+  PageDialog& operator=(const PageDialog&) = delete;
+
+  HWND window() const { return window_; }
+  void SetWindow(HWND window) { window_ = window; }
+  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
+
+ private:
+  PageDialog(int page, HWND productWindow) : page_(page), productWindow_(productWindow) {}
+  void Initialise();
+
+  int page_;
+  HWND productWindow_;
+  HWND window_ = nullptr;
+  Brush background_{CreateSolidBrush(kPageColour)};
+  Font captionFont_;
+};
+
+}  // namespace zelva::module

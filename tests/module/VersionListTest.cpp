@@ -1,0 +1,91 @@
+// The version list: who gets an entry, what "Versions.ini" gives it.
+#include "VersionList.h"
+
+#include <gtest/gtest.h>
+
+#include "ProductTemplate.h"
+#include "TestFolder.h"
+
+using namespace zelva;
+using namespace zelva::module;
+using zelva::testing::TestFolder;
+using zelva::testing::WriteWholeFile;
+
+namespace {
+
+ProductInfo InstalledProduct(bool expansionInstalled) {
+  ProductInfo product;
+  FillProductTemplate(product);
+  FillProductTables(product);
+  strcpy(product.version, "1.10");
+  product.installed = 1;
+  strcpy(product.expansions[0].version, "1.1.0");
+  product.expansions[0].installed = expansionInstalled;
+  return product;
+}
+
+TEST(VersionList, ProductFirstThenInstalledExpansionsOnly) {
+  VersionList list;
+  BuildVersionList(InstalledProduct(true), list);
+  ASSERT_EQ(list.count, 2);
+  const VersionEntry& product = list.entries[0];
+  EXPECT_EQ(product.source, kVersionSourceProduct);
+  EXPECT_STREQ(product.displayName, "ZELVA K50 - FSX");
+  EXPECT_STREQ(product.sectionName, "ZELVA K50X");
+  EXPECT_STREQ(product.installedVersion, "1.10");
+  EXPECT_EQ(product.simulator, kSimulatorFsx);
+  EXPECT_EQ(product.state, kVersionUnknown);
+  EXPECT_EQ(product.notificationId, -1);
+  const VersionEntry& expansion = list.entries[1];
+  EXPECT_EQ(expansion.source, 0);
+  EXPECT_STREQ(expansion.displayName, "ZELVA K50-300ER");
+  EXPECT_STREQ(expansion.sectionName, "ZELVA K50-300ER FSX");
+  EXPECT_STREQ(expansion.installedVersion, "1.1.0");
+
+  BuildVersionList(InstalledProduct(false), list);
+  EXPECT_EQ(list.count, 1);
+}
+
+TEST(VersionList, VersionsCompareAsTextWithoutRegardToCase) {
+  EXPECT_FALSE(IsAtLeast("1.10", "1.9"));  // stops at '1' < '9'
+  EXPECT_TRUE(IsAtLeast("1.9", "1.10"));
+  EXPECT_TRUE(IsAtLeast("1.4.2", "1.4.2"));
+  EXPECT_TRUE(IsAtLeast("1.4.2B", "1.4.2b"));
+  EXPECT_FALSE(IsAtLeast("1.4", "1.4.1"));
+  EXPECT_TRUE(IsAtLeast("1.4.1", "1.4"));
+  EXPECT_FALSE(IsAtLeast("", "1.0"));
+}
+
+TEST(VersionList, PublishedVersionsDecideEachEntry) {
+  TestFolder folder;
+  std::string ini = folder / "Versions.ini";
+  WriteWholeFile(ini,
+                 "[ZELVA K50X]\r\nVersion=1.9\r\nURL=http://example.test/K50X_Updater.exe\r\nChangelog=yes\r\n"
+                 "[ZELVA K50-300ER FSX]\r\nVersion=1.1.0\r\nChangelog=\r\n");
+  ProductInfo product = InstalledProduct(true);
+  VersionList list;
+  BuildVersionList(product, list);
+  list.entries[1].notificationPosted = 1;
+  list.entries[1].notificationId = 77;
+  ReadPublishedVersions(ini.c_str(), product, list);
+
+  EXPECT_STREQ(list.entries[0].publishedVersion, "1.9");
+  EXPECT_STREQ(list.entries[0].updaterUrl, "http://example.test/K50X_Updater.exe");
+  EXPECT_EQ(list.entries[0].hasChangelog, 1);
+  EXPECT_EQ(list.entries[0].state, kUpdateAvailable);  // 1.10 counts as older than 1.9
+  EXPECT_EQ(list.entries[1].state, kUpToDate);
+  EXPECT_EQ(list.entries[1].hasChangelog, 0);
+  EXPECT_EQ(list.entries[1].notificationId, 77);  // a posted notice keeps its id
+
+  // Nothing published, or nothing installed: unknown.
+  product.installed = 0;
+  ReadPublishedVersions(ini.c_str(), product, list);
+  EXPECT_EQ(list.entries[0].state, kVersionUnknown);
+  WriteWholeFile(ini, "[Other]\r\nVersion=9\r\n");
+  product.installed = 1;
+  ReadPublishedVersions(ini.c_str(), product, list);
+  EXPECT_EQ(list.entries[0].state, kVersionUnknown);
+  EXPECT_STREQ(list.entries[0].publishedVersion, "");
+}
+
+}  // namespace
