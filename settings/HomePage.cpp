@@ -37,7 +37,7 @@ HomePage::~HomePage() {
 bool HomePage::Create(HWND parking) {
   RECT place;
   GetClientRect(parking, &place);
-  if (CreateWindowFor(WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPCHILDREN, place, parking, 0) == nullptr) return false;
+  if (CreateWindowFor(WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, place, parking, 0) == nullptr) return false;
   // The host's artwork when it has it; the page's own colours otherwise.
   headerImage_.Load(host_, "Blue Header Bar");
   panels_ = std::make_unique<PanelStack>(style_, host_, panelClasses_, static_cast<PanelStackObserver&>(*this));

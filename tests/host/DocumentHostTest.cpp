@@ -94,6 +94,15 @@ TEST_F(DocumentHostTest, ChangelogAfterAnUpdateThenManualAndPackagesWaitForBack)
   ASSERT_NE(shown, nullptr);
   EXPECT_TRUE(IsWindowVisible(shown));
   EXPECT_NE(TextOf(GetDlgItem(shown, kTextView)).find("- Manuals open inside Hangardesk.\r\n"), std::string::npos);
+  // What the screen shows there is the document's text view, not the home
+  // page that lies under it in the content area.
+  Sleep(700);
+  RECT view;
+  GetWindowRect(GetDlgItem(shown, kTextView), &view);
+  HDC screen = GetDC(nullptr);
+  COLORREF pixel = GetPixel(screen, view.right - 60, view.bottom - 12);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(pixel, GetSysColor(COLOR_WINDOW)) << std::hex << pixel;
 
   HandOff("e:\\liveries\\waiting.zlp");
   EXPECT_FALSE(Logged("Opening ZLP file: e:\\liveries\\waiting.zlp"));
