@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "ArchiveLog.h"
 #include "HostCommands.h"
 #include "HostLog.h"
 
@@ -18,6 +19,7 @@ void ResetContext(HINSTANCE instance) {
   g_context.versionText = kHostVersion;
   g_context.log = &HostLog;
   g_context.hostCommand = &HostCommand;
+  Cabinet::SetLogFunction(&HostLog);
 }
 
 }  // namespace zelva::host

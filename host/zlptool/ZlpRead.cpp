@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ArchiveCodes.h"
 #include "PackageSource.h"
 #include "ZlpTool.h"
 
@@ -76,8 +77,10 @@ int List(const Options& options) {
   Cabinet::ExtractCallbacks callbacks = {};
   callbacks.beforeCopy = &CollectEntry;
   RunResult run = RunExtraction(options, options.arguments[0], L"MEMORY\\", callbacks, INT_PTR(&listing));
-  std::printf("Package: %s\nFormat: %s\n", Utf8(options.arguments[0]).c_str(),
-              run.enciphered ? "enciphered (CRYP)" : "plain (MSCF)");
+  const char* format = run.error.code == Cabinet::kNotACabinet ? "not a cabinet"
+                       : run.enciphered                            ? "enciphered (CRYP)"
+                                                                   : "plain (MSCF)";
+  std::printf("Package: %s\nFormat: %s\n", Utf8(options.arguments[0]).c_str(), format);
   std::printf("%12s  %-19s  %-5s  %s\n", "Size", "Date", "Attr", "Name");
   unsigned long long total = 0;
   for (size_t i = 0; i < listing.names.size(); ++i) {
