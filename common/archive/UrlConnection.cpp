@@ -146,9 +146,8 @@ bool UrlConnection::Request(uint32_t offset, uint32_t length, ExtractError& erro
   if (Current(connection_) == nullptr) return Fail(error, kNoOpenConnection);
   bodyReceived_ = 0;
   expectedBody_ = kUnknownLength;
-  bool started = mode_ == kFtp ? FtpRequest(offset, error) : HttpRequest(offset, length, error);
-  if (started) ++requestCount_;
-  return started;
+  ++requestCount_;
+  return mode_ == kFtp ? FtpRequest(offset, error) : HttpRequest(offset, length, error);
 }
 
 bool UrlConnection::HttpRequest(uint32_t offset, uint32_t length, ExtractError& error) {

@@ -52,7 +52,7 @@ class UrlConnection {
   bool cancelled() const { return cancel_.load(); }
   uint32_t contentLength() const { return contentLength_; }
   uint64_t bytesReceived() const { return bytesReceived_; }
-  uint32_t requestCount() const { return requestCount_; }
+  uint32_t requestCount() const { return requestCount_; }  // requests sent, answered or not
   void ResetCounters() {
     bytesReceived_ = 0;
     requestCount_ = 0;

@@ -74,6 +74,30 @@ std::map<std::wstring, std::string> ReadTree(const std::wstring& folder) {
   return tree;
 }
 
+::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected) {
+  if (actual == expected) return ::testing::AssertionSuccess();
+  size_t at = 0;
+  while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
+  return ::testing::AssertionFailure() << actual.size() << " bytes where " << expected.size()
+                                       << " were expected, first difference at " << at;
+}
+
+::testing::AssertionResult SameTree(const std::map<std::wstring, std::string>& actual,
+                                    const std::map<std::wstring, std::string>& expected) {
+  std::string differences;
+  for (const auto& file : expected) {
+    auto found = actual.find(file.first);
+    if (found == actual.end())
+      differences += " missing " + Narrow(file.first) + ";";
+    else if (found->second != file.second)
+      differences += " differs " + Narrow(file.first) + ";";
+  }
+  for (const auto& file : actual)
+    if (expected.count(file.first) == 0) differences += " extra " + Narrow(file.first) + ";";
+  if (differences.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << differences;
+}
+
 ScratchFolder::ScratchFolder() {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -21,6 +23,11 @@ bool Exists(const std::wstring& path);
 
 // Every file below folder: relative path ("\" separators) -> content.
 std::map<std::wstring, std::string> ReadTree(const std::wstring& folder);
+
+// Comparisons that name the differences instead of dumping the bytes.
+::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected);
+::testing::AssertionResult SameTree(const std::map<std::wstring, std::string>& actual,
+                                    const std::map<std::wstring, std::string>& expected);
 
 // A fresh empty folder below the temporary folder, removed afterwards.
 class ScratchFolder {
