@@ -174,6 +174,10 @@ UINT CExtractUrl::SourceRead(INT_PTR handle, void* buffer, UINT count) {
 }
 
 int64_t CExtractUrl::BlockFetcher::Fetch(uint32_t offset, uint8_t* buffer, uint32_t size) {
+  // A block that ended exactly at the end of the file looked full; a range
+  // from there on would only be refused (416).
+  uint32_t fileSize = owner_.connection_.fileSize();
+  if (fileSize != UrlConnection::kUnknownLength && offset >= fileSize) return 0;
   ExtractError error = {};
   int64_t got = -1;
   if (owner_.connection_.Request(offset, size, error)) got = owner_.connection_.ReadBody(buffer, size, error);

@@ -1,5 +1,6 @@
 #include "UrlConnection.h"
 
+#include <cwchar>
 #include <vector>
 
 #include "ArchiveCodes.h"
@@ -71,6 +72,7 @@ bool UrlConnection::Open(const wchar_t* url, ExtractError& error) {
   Close();
   cancel_.store(false);
   contentLength_ = kUnknownLength;
+  fileSize_ = kUnknownLength;
   if (!api_.Load()) {
     error = {kInternetMissing, 0, 0};
     return false;
@@ -184,6 +186,16 @@ bool UrlConnection::HttpRequest(uint32_t offset, uint32_t length, ExtractError& 
                           nullptr)) {
     contentLength_ = contentLength;
     expectedBody_ = contentLength;
+    if (!ranged) fileSize_ = contentLength;
+  }
+  if (ranged) {
+    // "bytes first-last/total"
+    wchar_t range[80] = L"";
+    size = sizeof(range);
+    if (api_.HttpQueryInfoW(request, HTTP_QUERY_CONTENT_RANGE, range, &size, nullptr)) {
+      const wchar_t* total = wcschr(range, L'/');
+      if (total != nullptr && total[1] >= L'0' && total[1] <= L'9') fileSize_ = uint32_t(wcstoul(total + 1, nullptr, 10));
+    }
   }
   return true;
 }
@@ -213,6 +225,7 @@ bool UrlConnection::FtpRequest(uint32_t offset, ExtractError& error) {
   DWORD low = api_.FtpGetFileSize(file, &high);
   if (low != INVALID_FILE_SIZE || GetLastError() == NO_ERROR) {
     contentLength_ = high != 0 ? 0xFFFFFFFFu : low;
+    fileSize_ = contentLength_;
     expectedBody_ = contentLength_ > offset ? contentLength_ - offset : 0;
   }
   return true;

@@ -51,6 +51,8 @@ class UrlConnection {
   Mode mode() const { return mode_; }
   bool cancelled() const { return cancel_.load(); }
   uint32_t contentLength() const { return contentLength_; }
+  // Size of the whole file once a response has told it, else kUnknownLength.
+  uint32_t fileSize() const { return fileSize_; }
   uint64_t bytesReceived() const { return bytesReceived_; }
   uint32_t requestCount() const { return requestCount_; }  // requests sent, answered or not
   void ResetCounters() {
@@ -82,6 +84,7 @@ class UrlConnection {
   uint32_t expectedBody_ = kUnknownLength;
   uint32_t bodyReceived_ = 0;
   uint32_t contentLength_ = kUnknownLength;
+  uint32_t fileSize_ = kUnknownLength;
   uint64_t bytesReceived_ = 0;
   uint32_t requestCount_ = 0;
   std::atomic<bool> cancel_{false};

@@ -12,7 +12,7 @@
 namespace cabinet_test {
 
 inline const uint8_t* PackageKey() { return reinterpret_cast<const uint8_t*>("KXRT_VaultSigil42"); }
-constexpr size_t kPackageKeyLength = 17 - 1;  // 16 bytes, no terminator
+constexpr size_t kPackageKeyLength = 16;  // no terminator
 
 inline std::vector<uint8_t> PatternBytes(size_t length, uint32_t seed) {
   std::vector<uint8_t> bytes(length);

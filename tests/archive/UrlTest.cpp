@@ -93,6 +93,29 @@ TEST(UrlSource, QueryCabinetTestsARemotePackageWithOneRequest) {
   EXPECT_EQ(reader.connection().requestCount(), 1u);
 }
 
+// A block that ends exactly where the file ends looks full; a read that runs
+// past it must not ask the server for the range beyond (answered 416).
+TEST(UrlSource, AReadAcrossTheEndOfTheFileGetsWhatIsThere) {
+  const std::string file = ReadAll(Sample(L"notcab.bin"));
+  const uint32_t blockSize = 514;
+  ASSERT_EQ(file.size(), 2u * blockSize);
+  size_t logStart = AccessLog().size();
+  CExtractUrl reader;
+  ASSERT_TRUE(reader.OpenUrl(Url(ZELVA_HTTP_BASE, L"/notcab.bin").c_str(), L"", blockSize));
+  INT_PTR handle = reader.FileOpen(kUrlCabinetPath, 0, 0x100);  // a source handle
+  ASSERT_NE(handle, -1);
+  std::vector<char> buffer(blockSize);
+  ASSERT_EQ(reader.FileSeek(handle, long(blockSize), SEEK_SET), long(blockSize));
+  ASSERT_EQ(reader.FileRead(handle, buffer.data(), blockSize), blockSize);
+  ASSERT_EQ(reader.FileSeek(handle, long(file.size() - 10), SEEK_SET), long(file.size() - 10));
+  ASSERT_EQ(reader.FileRead(handle, buffer.data(), 20), 10u) << reader.GetError().httpStatus;
+  EXPECT_EQ(std::string(buffer.data(), 10), file.substr(file.size() - 10));
+  std::vector<std::string> requests = LinesSince(logStart, "GET /notcab.bin");
+  EXPECT_EQ(requests.size(), 1u);
+  for (const std::string& line : requests) EXPECT_NE(line.find("\" 206 "), std::string::npos) << line;
+  reader.FileClose(handle);
+}
+
 TEST(UrlSource, WholeDownloadGoesThroughATemporaryFileThatIsRemoved) {
   ScratchFolder target, temporary;
   zelva::testing::TemporaryFolderOverride redirect(Narrow(temporary.path()));
