@@ -223,7 +223,9 @@ bool UrlConnection::FtpRequest(uint32_t offset, ExtractError& error) {
   if (!Adopt(file)) return Fail(error, kCancelled);
   DWORD high = 0;
   DWORD low = api_.FtpGetFileSize(file, &high);
-  if (low != INVALID_FILE_SIZE || GetLastError() == NO_ERROR) {
+  // Some implementations answer 0 without asking the server: no size known.
+  bool known = (low != INVALID_FILE_SIZE || GetLastError() == NO_ERROR) && (low != 0 || high != 0);
+  if (known) {
     contentLength_ = high != 0 ? 0xFFFFFFFFu : low;
     fileSize_ = contentLength_;
     expectedBody_ = contentLength_ > offset ? contentLength_ - offset : 0;
