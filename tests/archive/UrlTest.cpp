@@ -227,6 +227,25 @@ TEST(UrlSource, FtpStreamedWithRestartOffsetsAndWhole) {
   EXPECT_LE(run.requests, 4u);
 }
 
+TEST(UrlSource, ProxyWithCredentials) {
+  ScratchFolder target;
+  CExtractUrl reader;
+  ASSERT_TRUE(reader.OpenDecoder());
+  reader.SetCipherKey(kPackageKeyLength, PackageKey());
+  reader.connection().proxy = L"127.0.0.1:18432";
+  reader.connection().proxyUser = L"zelva";
+  reader.connection().proxyPassword = L"proxy-secret";
+  ASSERT_TRUE(reader.OpenUrl(L"http://127.0.0.1:18431/sample.zlp", L"", 40000));
+  ASSERT_TRUE(reader.Extract(kUrlCabinetPath, target.path().c_str(), 0))
+      << reader.GetError().code << " " << reader.GetError().systemError << " " << reader.GetError().httpStatus;
+  EXPECT_TRUE(SameTree(ReadTree(target.path()), ReadTree(Sample(L"src"))));
+
+  reader.connection().proxyPassword = L"wrong";
+  ASSERT_TRUE(reader.OpenUrl(L"http://127.0.0.1:18431/sample.zlp", L"", 40000));
+  EXPECT_FALSE(reader.Extract(kUrlCabinetPath, target.path().c_str(), 0));
+  EXPECT_EQ(reader.GetError().httpStatus, 407u);
+}
+
 TEST(UrlSource, UnusableUrlsAndSources) {
   CExtractUrl reader;
   ASSERT_TRUE(reader.OpenDecoder());
