@@ -112,19 +112,4 @@ TEST(StreamedCache, GuardsAndFailures) {
   EXPECT_EQ(cache.Read(1, 70000, out.data(), 10, fault), 10);
 }
 
-TEST(StreamedCache, AThirdHandleSharesAPairAndStaysCorrect) {
-  CountingFetcher fetcher(500000);
-  StreamedCache cache;
-  cache.Setup(1000, &fetcher);
-  std::vector<uint8_t> out(800);
-  CacheFault fault;
-  for (uint32_t round = 0; round < 20; ++round) {
-    for (uint32_t handle = 0; handle < 3; ++handle) {
-      uint32_t position = 100000 * (handle + 1) + round * 700;
-      ASSERT_EQ(cache.Read(handle, position, out.data(), 800, fault), 800);
-      ASSERT_EQ(0, std::memcmp(out.data(), fetcher.file.data() + position, 800));
-    }
-  }
-}
-
 }  // namespace
