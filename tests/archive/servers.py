@@ -76,13 +76,25 @@ def stop(args):
         except (OSError, ValueError):
             continue
         try:
-            if name == "fault" or name == "ftp":
-                os.killpg(pid, signal.SIGTERM)
-            else:
+            if name == "nginx":
                 os.kill(pid, signal.SIGTERM)
+            else:
+                os.killpg(pid, signal.SIGTERM)
         except ProcessLookupError:
             pass
-        os.remove(path)
+        # nginx removes its own pid file on the way out.
+        try:
+            os.remove(path)
+        except FileNotFoundError:
+            pass
+        # Gone before anything binds its port again.
+        deadline = time.time() + 10
+        while time.time() < deadline:
+            try:
+                os.kill(pid, 0)
+            except ProcessLookupError:
+                break
+            time.sleep(0.05)
 
 
 def main():
