@@ -1,6 +1,7 @@
 // The exported entry points of the K50 product module. No exception leaves them.
 #include <cstring>
 
+#include "ArchiveLog.h"
 #include "ModuleCommands.h"
 #include "ModuleContext.h"
 #include "ModuleLifecycle.h"
@@ -12,6 +13,8 @@ extern "C" {
 
 __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* context) {
   try {
+    // Archive errors of the module go into the host's log too.
+    if (context != nullptr && context->log != nullptr) Cabinet::SetLogFunction(context->log);
     return LoadModule(context);
   } catch (...) {
     return 0;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "CrashFilter.h"
+#include "ArchiveLog.h"
 #include "HostCommands.h"
 #include "HostLog.h"
 #include "PackageProcessor.h"
@@ -27,6 +28,7 @@ void ResetContext(HINSTANCE instance) {
   g_context.log = &HostLog;
   g_context.crashFilter = &crash::CrashFilterService;
   g_context.hostCommand = &HostCommand;
+  Cabinet::SetLogFunction(&HostLog);
 }
 
 }  // namespace zelva::host

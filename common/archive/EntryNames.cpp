@@ -1,0 +1,66 @@
+#include "EntryNames.h"
+
+namespace Cabinet {
+namespace {
+
+char16_t Upper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - u'a' + u'A') : c; }
+
+bool EqualsUpper(std::u16string_view text, std::u16string_view upper) {
+  if (text.size() != upper.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i)
+    if (Upper(text[i]) != upper[i]) return false;
+  return true;
+}
+
+// The platform drops trailing dots and spaces of a component, so ".. " and
+// "..." are as good as "..".
+bool ClimbsUp(std::u16string_view component) {
+  size_t dots = 0;
+  for (char16_t c : component) {
+    if (c == u'.')
+      ++dots;
+    else if (c != u' ')
+      return false;
+  }
+  return dots >= 2;
+}
+
+// Reserved device names open the device whatever folder or extension they
+// carry.
+bool IsDeviceName(std::u16string_view component) {
+  size_t dot = component.find(u'.');
+  std::u16string_view base = component.substr(0, dot);
+  while (!base.empty() && base.back() == u' ') base.remove_suffix(1);
+  static const std::u16string_view kPlain[] = {u"CON", u"PRN", u"AUX", u"NUL", u"CONIN$", u"CONOUT$"};
+  for (std::u16string_view device : kPlain)
+    if (EqualsUpper(base, device)) return true;
+  if (base.size() == 4 && (EqualsUpper(base.substr(0, 3), u"COM") || EqualsUpper(base.substr(0, 3), u"LPT"))) {
+    char16_t digit = base[3];
+    return (digit >= u'1' && digit <= u'9') || digit == u'\u00B9' || digit == u'\u00B2' || digit == u'\u00B3';
+  }
+  return false;
+}
+
+}  // namespace
+
+bool IsSafeEntryName(std::u16string_view name) {
+  if (name.empty() || name.front() == u'\\' || name.back() == u'\\') return false;
+  if (name.find(u':') != std::u16string_view::npos) return false;
+  size_t start = 0;
+  while (start <= name.size()) {
+    size_t end = name.find(u'\\', start);
+    if (end == std::u16string_view::npos) end = name.size();
+    std::u16string_view component = name.substr(start, end - start);
+    if (ClimbsUp(component) || IsDeviceName(component)) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
+EntryNameParts SplitEntryName(std::u16string_view name) {
+  size_t slash = name.rfind(u'\\');
+  if (slash == std::u16string_view::npos) return {std::u16string_view(), name};
+  return {name.substr(0, slash + 1), name.substr(slash + 1)};
+}
+
+}  // namespace Cabinet

@@ -1,0 +1,14 @@
+// The key both deliverables set before reading or writing a package (.zlp):
+// 16 ASCII bytes, no terminator.
+#pragma once
+
+#include <cstdint>
+
+namespace Cabinet {
+
+constexpr char kPackageKeyText[] = "KXRT_VaultSigil42";
+constexpr uint32_t kPackageKeyLength = sizeof(kPackageKeyText) - 1;
+
+inline const uint8_t* PackageKey() { return reinterpret_cast<const uint8_t*>(kPackageKeyText); }
+
+}  // namespace Cabinet

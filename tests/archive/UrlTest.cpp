@@ -1,0 +1,272 @@
+// The URL source against nginx, a fault-injecting server and an FTP server,
+// all on loopback, started by the test fixture.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "ArchiveCodes.h"
+#include "ArchiveTestSupport.h"
+#include "ExtractUrl.h"
+#include "PackageKey.h"
+#include "TestFolder.h"
+#include "WideText.h"
+
+using namespace archive_test;
+using namespace Cabinet;
+
+namespace {
+
+std::wstring Url(const char* base, const wchar_t* path) { return Wide(base) + path; }
+
+std::vector<std::string> AccessLog() {
+  std::ifstream in(zelva::testing::WindowsPathOf(ZELVA_NGINX_ACCESS_LOG));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> LinesSince(size_t start, const std::string& containing) {
+  std::vector<std::string> lines = AccessLog(), matching;
+  for (size_t i = start; i < lines.size(); ++i)
+    if (lines[i].find(containing) != std::string::npos) matching.push_back(lines[i]);
+  return matching;
+}
+
+struct Wanted {
+  std::vector<std::wstring> names;
+};
+
+INT_PTR OnlyWanted(const CabFileEntry* entry, INT_PTR user) {
+  for (const std::wstring& name : reinterpret_cast<Wanted*>(user)->names)
+    if (name == entry->relativePath) return 1;
+  return 0;
+}
+
+struct UrlRun {
+  bool ok;
+  ExtractError error;
+  uint32_t requests;
+  uint64_t bytes;
+};
+
+UrlRun ExtractUrl(const std::wstring& url, uint32_t blockSize, const std::wstring& target, Wanted* wanted = nullptr) {
+  CExtractUrl reader;
+  EXPECT_TRUE(reader.OpenDecoder());
+  reader.SetCipherKey(kPackageKeyLength, PackageKey());
+  ExtractCallbacks callbacks = {};
+  if (wanted != nullptr) callbacks.beforeCopy = &OnlyWanted;
+  reader.SetCallbacks(callbacks);
+  bool ok = reader.OpenUrl(url.c_str(), L"", blockSize) &&
+            reader.Extract(kUrlCabinetPath, target.c_str(), INT_PTR(wanted));
+  return {ok, reader.GetError(), reader.connection().requestCount(), reader.connection().bytesReceived()};
+}
+
+TEST(UrlSource, StreamedReadsPullTwoFilesOutOfABigPackageWithAFewRanges) {
+  ScratchFolder target;
+  size_t logStart = AccessLog().size();
+  Wanted wanted = {{L"Settings.dat", L"small.txt"}};
+  UrlRun run = ExtractUrl(Url(ZELVA_HTTP_BASE, L"/big.zlp"), 40000, target.path(), &wanted);
+  ASSERT_TRUE(run.ok) << run.error.code << " " << run.error.systemError << " " << run.error.httpStatus;
+  EXPECT_TRUE(SameBytes(ReadAll(target / L"Settings.dat"), ReadAll(Sample(L"big\\ZZ\\Settings.dat"))));
+  EXPECT_TRUE(SameBytes(ReadAll(target / L"small.txt"), ReadAll(Sample(L"big\\Texture.T\\small.txt"))));
+  EXPECT_EQ(ReadTree(target.path()).size(), 2u);
+
+  std::vector<std::string> requests = LinesSince(logStart, "GET /big.zlp");
+  EXPECT_GE(requests.size(), 1u);
+  EXPECT_LE(requests.size(), 6u);  // the package is 64 MB: 1,679 blocks
+  for (const std::string& line : requests) EXPECT_NE(line.find("\" 206 "), std::string::npos) << line;
+  EXPECT_EQ(run.requests, requests.size());
+  EXPECT_LE(run.bytes, uint64_t(run.requests) * 40000);
+}
+
+TEST(UrlSource, QueryCabinetTestsARemotePackageWithOneRequest) {
+  CExtractUrl reader;
+  ASSERT_TRUE(reader.OpenDecoder());
+  reader.SetCipherKey(kPackageKeyLength, PackageKey());
+  ASSERT_TRUE(reader.OpenUrl(Url(ZELVA_HTTP_BASE, L"/big.zlp").c_str(), L"", 50000));
+  FDICABINETINFO info = {};
+  ASSERT_TRUE(reader.QueryCabinet(kUrlCabinetPath, &info));
+  EXPECT_EQ(info.cFiles, 5);
+  EXPECT_EQ(info.cFolders, 5);
+  EXPECT_EQ(reader.connection().requestCount(), 1u);
+}
+
+// A block that ends exactly where the file ends looks full; a read that runs
+// past it must not ask the server for the range beyond (answered 416).
+TEST(UrlSource, AReadAcrossTheEndOfTheFileGetsWhatIsThere) {
+  const std::string file = ReadAll(Sample(L"notcab.bin"));
+  const uint32_t blockSize = 514;
+  ASSERT_EQ(file.size(), 2u * blockSize);
+  size_t logStart = AccessLog().size();
+  CExtractUrl reader;
+  ASSERT_TRUE(reader.OpenUrl(Url(ZELVA_HTTP_BASE, L"/notcab.bin").c_str(), L"", blockSize));
+  INT_PTR handle = reader.FileOpen(kUrlCabinetPath, 0, 0x100);  // a source handle
+  ASSERT_NE(handle, -1);
+  std::vector<char> buffer(blockSize);
+  ASSERT_EQ(reader.FileSeek(handle, long(blockSize), SEEK_SET), long(blockSize));
+  ASSERT_EQ(reader.FileRead(handle, buffer.data(), blockSize), blockSize);
+  ASSERT_EQ(reader.FileSeek(handle, long(file.size() - 10), SEEK_SET), long(file.size() - 10));
+  ASSERT_EQ(reader.FileRead(handle, buffer.data(), 20), 10u) << reader.GetError().httpStatus;
+  EXPECT_EQ(std::string(buffer.data(), 10), file.substr(file.size() - 10));
+  std::vector<std::string> requests = LinesSince(logStart, "GET /notcab.bin");
+  EXPECT_EQ(requests.size(), 1u);
+  for (const std::string& line : requests) EXPECT_NE(line.find("\" 206 "), std::string::npos) << line;
+  reader.FileClose(handle);
+}
+
+TEST(UrlSource, WholeDownloadGoesThroughATemporaryFileThatIsRemoved) {
+  ScratchFolder target, temporary;
+  zelva::testing::TemporaryFolderOverride redirect(Narrow(temporary.path()));
+  {
+    CExtractUrl reader;
+    ASSERT_TRUE(reader.OpenDecoder());
+    reader.SetCipherKey(kPackageKeyLength, PackageKey());
+    ASSERT_TRUE(reader.OpenUrl(Url(ZELVA_HTTP_BASE, L"/sample.zlp").c_str(), L"", 0));
+    std::map<std::wstring, std::string> during = ReadTree(temporary.path());
+    ASSERT_EQ(during.size(), 1u);
+    EXPECT_EQ(during.begin()->first.substr(0, 3), L"Cab");
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    ASSERT_TRUE(GetFileAttributesExW((temporary.path() + during.begin()->first).c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.nFileSizeLow, ReadAll(Sample(L"sample.zlp")).size());
+    ASSERT_TRUE(reader.Extract(kUrlCabinetPath, target.path().c_str(), 0));
+  }
+  EXPECT_TRUE(ReadTree(temporary.path()).empty());
+  EXPECT_TRUE(SameTree(ReadTree(target.path()), ReadTree(Sample(L"src"))));
+}
+
+TEST(UrlSource, DownloadOnlyKeepsTheLocalFile) {
+  ScratchFolder folder;
+  const std::wstring local = folder / L"new\\package.zlp";
+  CExtractUrl reader;
+  ASSERT_TRUE(reader.OpenDecoder());
+  ASSERT_TRUE(reader.DownloadAndExtract(Url(ZELVA_HTTP_BASE, L"/sample.zlp").c_str(), local.c_str(), 0, L"", 0));
+  EXPECT_TRUE(SameBytes(ReadAll(local), ReadAll(Sample(L"sample.zlp"))));
+}
+
+TEST(UrlSource, ExtraHeadersAreSentAndARangeHeaderMakesTheRequestRanged) {
+  ScratchFolder folder;
+  size_t logStart = AccessLog().size();
+  CExtractUrl reader;
+  ASSERT_TRUE(reader.OpenDecoder());
+  reader.connection().extraHeaders = L"X-Zelva: yes|Range: bytes=0-99";
+  const std::wstring local = folder / L"head.bin";
+  ASSERT_TRUE(reader.DownloadAndExtract(Url(ZELVA_HTTP_BASE, L"/sample.zlp").c_str(), local.c_str(), 0, L"", 0));
+  EXPECT_TRUE(SameBytes(ReadAll(local), ReadAll(Sample(L"sample.zlp")).substr(0, 100)));
+  std::vector<std::string> lines = LinesSince(logStart, "GET /sample.zlp");
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("\"bytes=0-99\" 206 100 \"yes\""), std::string::npos) << lines[0];
+}
+
+TEST(UrlSource, AServerThatIgnoresRangeFails) {
+  ScratchFolder target;
+  UrlRun run = ExtractUrl(Url(ZELVA_FAULT_BASE, L"/ignore-range/sample.zlp"), 40000, target.path());
+  EXPECT_FALSE(run.ok);
+  EXPECT_EQ(run.error.code, kNetworkFailed);
+  EXPECT_EQ(run.error.systemError, kUnexpectedStatus);
+  EXPECT_EQ(run.error.httpStatus, 200u);
+}
+
+TEST(UrlSource, ADroppedConnectionFails) {
+  for (uint32_t blockSize : {40000u, 0u}) {
+    ScratchFolder target;
+    UrlRun run = ExtractUrl(Url(ZELVA_FAULT_BASE, L"/drop/sample.zlp"), blockSize, target.path());
+    EXPECT_FALSE(run.ok) << blockSize;
+    EXPECT_EQ(run.error.code, kNetworkFailed) << blockSize;
+    EXPECT_TRUE(ReadTree(target.path()).empty());
+  }
+}
+
+TEST(UrlSource, AStalledServerTimesOut) {
+  ScratchFolder target;
+  UrlRun run = ExtractUrl(Url(ZELVA_FAULT_BASE, L"/stall/sample.zlp"), 40000, target.path());
+  EXPECT_FALSE(run.ok);
+  EXPECT_EQ(run.error.code, kNetworkFailed);
+  EXPECT_NE(run.error.systemError, 0u);
+  EXPECT_NE(run.error.systemError, kCancelled);
+}
+
+// Closing the handles ends a blocked read at once on Windows; Wine's WinInet
+// lets it run into the receive time-out. Either way the run reports 1223.
+TEST(UrlSource, CancelFromAnotherThreadEndsATransfer) {
+  for (uint32_t blockSize : {40000u, 0u}) {
+    ScratchFolder target;
+    CExtractUrl reader;
+    ASSERT_TRUE(reader.OpenDecoder());
+    reader.SetCipherKey(kPackageKeyLength, PackageKey());
+    // Well before the 6-second receive time-out, which would report itself otherwise.
+    std::thread canceller([&] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(700));
+      reader.Cancel();
+    });
+    bool ok = reader.DownloadAndExtract(Url(ZELVA_FAULT_BASE, L"/stall/sample.zlp").c_str(), L"", blockSize,
+                                        target.path().c_str(), 0);
+    canceller.join();
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(reader.GetError().code, kNetworkFailed) << blockSize;
+    EXPECT_EQ(reader.GetError().systemError, kCancelled) << blockSize;
+  }
+}
+
+TEST(UrlSource, FtpStreamedWithRestartOffsetsAndWhole) {
+  ScratchFolder streamed, whole, big;
+  UrlRun run = ExtractUrl(Url(ZELVA_FTP_BASE, L"/sample.zlp"), 40000, streamed.path());
+  ASSERT_TRUE(run.ok) << run.error.code << " " << run.error.systemError;
+  EXPECT_GT(run.requests, 1u);
+  EXPECT_TRUE(SameTree(ReadTree(streamed.path()), ReadTree(Sample(L"src"))));
+  run = ExtractUrl(Url(ZELVA_FTP_BASE, L"/sample.zlp"), 0, whole.path());
+  ASSERT_TRUE(run.ok) << run.error.code << " " << run.error.systemError;
+  EXPECT_TRUE(SameTree(ReadTree(whole.path()), ReadTree(Sample(L"src"))));
+  // Settings.dat lies 64 MB into the package: reached with a restart offset.
+  Wanted wanted = {{L"Settings.dat"}};
+  run = ExtractUrl(Url(ZELVA_FTP_BASE, L"/big.zlp"), 40000, big.path(), &wanted);
+  ASSERT_TRUE(run.ok) << run.error.code << " " << run.error.systemError;
+  EXPECT_TRUE(SameBytes(ReadAll(big / L"Settings.dat"), ReadAll(Sample(L"big\\ZZ\\Settings.dat"))));
+  EXPECT_LE(run.bytes, uint64_t(run.requests) * 40000);
+  EXPECT_LE(run.requests, 4u);
+}
+
+TEST(UrlSource, ProxyWithCredentials) {
+  ScratchFolder target;
+  CExtractUrl reader;
+  ASSERT_TRUE(reader.OpenDecoder());
+  reader.SetCipherKey(kPackageKeyLength, PackageKey());
+  reader.connection().proxy = L"127.0.0.1:18432";
+  reader.connection().proxyUser = L"zelva";
+  reader.connection().proxyPassword = L"proxy-secret";
+  ASSERT_TRUE(reader.OpenUrl(L"http://127.0.0.1:18431/sample.zlp", L"", 40000));
+  ASSERT_TRUE(reader.Extract(kUrlCabinetPath, target.path().c_str(), 0))
+      << reader.GetError().code << " " << reader.GetError().systemError << " " << reader.GetError().httpStatus;
+  EXPECT_TRUE(SameTree(ReadTree(target.path()), ReadTree(Sample(L"src"))));
+
+  reader.connection().proxyPassword = L"wrong";
+  ASSERT_TRUE(reader.OpenUrl(L"http://127.0.0.1:18431/sample.zlp", L"", 40000));
+  EXPECT_FALSE(reader.Extract(kUrlCabinetPath, target.path().c_str(), 0));
+  EXPECT_EQ(reader.GetError().httpStatus, 407u);
+}
+
+TEST(UrlSource, UnusableUrlsAndSources) {
+  CExtractUrl reader;
+  ASSERT_TRUE(reader.OpenDecoder());
+  EXPECT_FALSE(reader.OpenUrl(L"gopher://127.0.0.1/x", L"", 40000));
+  EXPECT_EQ(reader.GetError().code, kNetworkFailed);
+  EXPECT_EQ(reader.GetError().systemError, kUnknownScheme);
+
+  ScratchFolder target;
+  EXPECT_FALSE(reader.Extract(kUrlCabinetPath, target.path().c_str(), 0));  // no URL open
+  EXPECT_EQ(reader.GetError().code, kNetworkFailed);
+  EXPECT_EQ(reader.GetError().systemError, kNoOpenConnection);
+
+  ASSERT_TRUE(reader.OpenUrl(L"http://127.0.0.1:1/nothing.zlp", L"", 40000));  // nothing is fetched yet
+  EXPECT_FALSE(reader.Extract(kUrlCabinetPath, target.path().c_str(), 0));
+  EXPECT_EQ(reader.GetError().code, kNetworkFailed);
+  EXPECT_NE(reader.GetError().systemError, 0u);
+
+  EXPECT_FALSE(reader.OpenUrl(Url(ZELVA_HTTP_BASE, L"/missing.zlp").c_str(), L"", 0));
+  EXPECT_EQ(reader.GetError().code, kNetworkFailed);
+  EXPECT_EQ(reader.GetError().systemError, kUnexpectedStatus);
+  EXPECT_EQ(reader.GetError().httpStatus, 404u);
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+// Whatever pieces the compressor writes a cabinet in, the enciphered stream
+// must equal the whole-image form, and deciphering reads at any offset must
+// give back the plain bytes.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "CipherRead.h"
+#include "CipherWrite.h"
+
+namespace {
+
+class Sink : public Cabinet::CipherSink {
+ public:
+  bool WriteAt(uint32_t offset, const uint8_t* data, uint32_t count) override {
+    if (bytes.size() < offset + count) bytes.resize(offset + count);
+    std::memcpy(bytes.data() + offset, data, count);
+    return true;
+  }
+  std::vector<uint8_t> bytes;
+};
+
+class Source : public Cabinet::CipherSource {
+ public:
+  explicit Source(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+  bool SeekTo(uint32_t offset) override {
+    at_ = offset;
+    return true;
+  }
+  int64_t Read(uint8_t* buffer, uint32_t count) override {
+    size_t available = at_ < bytes_.size() ? bytes_.size() - at_ : 0;
+    size_t take = count < available ? count : available;
+    std::memcpy(buffer, bytes_.data() + at_, take);
+    at_ += uint32_t(take);
+    return int64_t(take);
+  }
+
+ private:
+  const std::vector<uint8_t>& bytes_;
+  uint32_t at_ = 0;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 4) return 0;
+  // Layout: key choice, chunk pattern seed, read pattern seed, then the image.
+  // A few fixed keys: the key schedule would cost more than all the rest.
+  static Cabinet::CipherState* states = [] {
+    static Cabinet::CipherState keyed[4];
+    const char* keys[4] = {"KXRT_VaultSigil42", "K", "a longer key of thirty-two bytes", "\x01\x02\x03"};
+    for (int i = 0; i < 4; ++i) keyed[i].SetKey(std::strlen(keys[i]), reinterpret_cast<const uint8_t*>(keys[i]));
+    return keyed;
+  }();
+  Cabinet::CipherState state = states[data[0] % 4];
+  uint8_t chunkSeed = data[1], readSeed = data[2];
+  data += 3;
+  size -= 3;
+  if (size < Cabinet::kPlainPrefix + 1) return 0;
+  std::vector<uint8_t> plain(data, data + size);
+  std::memcpy(plain.data(), "MSCF", 4);
+
+  std::vector<uint8_t> whole(plain);
+  std::memcpy(whole.data(), "CRYP", 4);
+  whole.resize(Cabinet::kPlainPrefix + (plain.size() - Cabinet::kPlainPrefix + 7) / 8 * 8, 0);
+  for (size_t at = Cabinet::kPlainPrefix; at < whole.size(); at += 8) state.cipher.EncryptLittleEndian(&whole[at]);
+
+  Sink sink;
+  Cabinet::CipherStreamWriter writer(state);
+  size_t at = 0;
+  uint32_t x = chunkSeed * 2654435761u + 7;
+  while (at < plain.size()) {
+    x = x * 1103515245u + 12345u;
+    size_t piece = 1 + (x >> 16) % 97;
+    if (piece > plain.size() - at) piece = plain.size() - at;
+    if (!writer.Write(uint32_t(at), plain.data() + at, uint32_t(piece), sink)) std::abort();
+    at += piece;
+  }
+  if (!writer.Write(0, plain.data(), 4, sink) || !writer.Finish(sink)) std::abort();
+  if (sink.bytes != whole) std::abort();
+
+  Source source(whole);
+  static std::vector<uint8_t> buffer(Cabinet::kDecipherBufferSize);
+  std::vector<uint8_t> out(plain.size());
+  uint32_t y = readSeed * 40503u + 1;
+  for (int read = 0; read < 16; ++read) {
+    y = y * 1103515245u + 12345u;
+    uint32_t offset = (y >> 8) % uint32_t(plain.size());
+    uint32_t count = 1 + (y >> 3) % uint32_t(plain.size() - offset);
+    source.SeekTo(offset);
+    if (Cabinet::DecipherRead(state, buffer.data(), source, offset, out.data(), count) != int64_t(count)) std::abort();
+    for (uint32_t i = 0; i < count; ++i) {
+      uint8_t expected = offset + i < 4 ? uint8_t("CRYP"[offset + i]) : plain[offset + i];
+      if (out[i] != expected) std::abort();
+    }
+  }
+  return 0;
+}
