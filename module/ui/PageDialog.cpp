@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kPerformancePage = 2;
 
-const PageSpec kPages[kPageCount] = {
+const PageEntry kPages[kPageCount] = {
     {IDD_PAGE_HOME, IDP_PAGE_HEADER},         // product home page
     {IDD_PAGE, IDP_PAGE_HEADER},              // Livery Manager
     {IDD_PAGE_PERFORMANCE, IDP_PAGE_HEADER},  // Performance Manager
@@ -24,13 +24,13 @@ const PageSpec kPages[kPageCount] = {
 
 }  // namespace
 
-const PageSpec* FindPage(int page) { return page >= 0 && page < kPageCount ? &kPages[page] : nullptr; }
+const PageEntry* FindPage(int page) { return page >= 0 && page < kPageCount ? &kPages[page] : nullptr; }
 
 std::unique_ptr<PageDialog> PageDialog::Create(int page, HWND area, HWND productWindow) {
-  const PageSpec* spec = FindPage(page);
-  if (spec == nullptr) return nullptr;
+  const PageEntry* entry = FindPage(page);
+  if (entry == nullptr) return nullptr;
   std::unique_ptr<PageDialog> dialog(new PageDialog(page, productWindow));
-  HWND window = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(spec->dialogTemplate), area,
+  HWND window = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(entry->dialogTemplate), area,
                                    &DialogProcedure<PageDialog>, reinterpret_cast<LPARAM>(dialog.get()));
   if (window == nullptr) {
     dialog->window_ = nullptr;

@@ -18,13 +18,13 @@ constexpr int kNoPage = 255;
 // wParam is the page number.
 constexpr UINT kShowPageMessage = WM_APP + 20;
 
-struct PageSpec {
+struct PageEntry {
   int dialogTemplate;
   int headerImage;
 };
 
 // Null for a number that is no page.
-const PageSpec* FindPage(int page);
+const PageEntry* FindPage(int page);
 
 class PageDialog {
  public:
