@@ -1,6 +1,6 @@
 #include "GdiplusSession.h"
 
-#include "GdiplusHeaders.h"
+#include "GdiplusInclude.h"
 
 namespace zelva::settings {
 

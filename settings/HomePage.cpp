@@ -218,20 +218,12 @@ void HomePage::RouteWheel(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT HomePage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT painted = 0;
+  if (HandlePaintMessage(message, wParam, painted)) return painted;
   switch (message) {
     case WM_SIZE:
       Relayout();
       return 0;
-    case WM_PAINT: {
-      PaintScope paint(window());
-      Paint(paint.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_MOUSEWHEEL:
       // Wheel turns over the header, the settings or a panel that has nothing
       // to scroll move the notifications.

@@ -199,17 +199,9 @@ void NotificationCard::Paint(HDC dc) {
 }
 
 LRESULT NotificationCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT painted = 0;
+  if (HandlePaintMessage(message, wParam, painted)) return painted;
   switch (message) {
-    case WM_PAINT: {
-      PaintScope paint(window());
-      Paint(paint.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
       return 0;

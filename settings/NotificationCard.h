@@ -3,7 +3,7 @@
 #pragma once
 
 #include <windows.h>
-#include "GdiplusHeaders.h"
+#include "GdiplusInclude.h"
 
 #include <string>
 

@@ -166,6 +166,8 @@ void NotificationList::Purge() {
 }
 
 LRESULT NotificationList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT painted = 0;
+  if (HandlePaintMessage(message, wParam, painted)) return painted;
   switch (message) {
     case WM_SIZE:
       Relayout();
@@ -176,16 +178,6 @@ LRESULT NotificationList::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_MOUSEWHEEL:
       OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
-    case WM_PAINT: {
-      PaintScope paint(window());
-      Paint(paint.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case kPurgeMessage:
       Purge();
       return 0;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ModuleInstance.h"
+#include "Win32Owners.h"
 
 namespace zelva::settings {
 
@@ -70,6 +71,27 @@ class ObjectWindow {
   // Derived destructors call DestroyWindowNow() first, so no message reaches a
   // half-destroyed object.
   ~ObjectWindow() { DestroyWindowNow(); }
+
+  // The page's windows paint all of their surface in T::Paint, for the screen
+  // and for printing into a parent's picture alike; true when handled.
+  bool HandlePaintMessage(UINT message, WPARAM wParam, LRESULT& result) {
+    switch (message) {
+      case WM_PAINT: {
+        PaintScope paint(window_);
+        static_cast<T*>(this)->Paint(paint.dc());
+        result = 0;
+        return true;
+      }
+      case WM_PRINTCLIENT:
+        static_cast<T*>(this)->Paint(reinterpret_cast<HDC>(wParam));
+        result = 0;
+        return true;
+      case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    }
+    return false;
+  }
 
   HWND CreateWindowFor(DWORD exStyle, DWORD style, const RECT& place, HWND parent, int id) {
     return CreateWindowExW(exStyle, T::kClassName, L"", style, place.left, place.top, place.right - place.left,

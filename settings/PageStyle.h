@@ -2,7 +2,7 @@
 #pragma once
 
 #include <windows.h>
-#include "GdiplusHeaders.h"
+#include "GdiplusInclude.h"
 
 #include <memory>
 

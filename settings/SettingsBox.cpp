@@ -119,20 +119,12 @@ void SettingsBox::OnCheckChanged(int id) {
 }
 
 LRESULT SettingsBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT painted = 0;
+  if (HandlePaintMessage(message, wParam, painted)) return painted;
   switch (message) {
     case WM_SIZE:
       Layout();
       return 0;
-    case WM_PAINT: {
-      PaintScope paint(window());
-      Paint(paint.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       HDC dc = reinterpret_cast<HDC>(wParam);

@@ -1,40 +1,11 @@
-// PNG images from a module's resources, as GDI+ bitmaps.
+// The host's images use the shared PNG loader.
 #pragma once
 
-#include "GdiplusInclude.h"
-#include "ZelvaContract.h"
+#include "PngResource.h"
 
 namespace zelva::skin {
-
-// The bitmap reads from a stream on the global block, so the block lives as
-// long as the bitmap. On failure the bitmap stays null.
-bool LoadImageResource(ImageResourceRecord& record, int resource, HINSTANCE instance, const char* type = "PNG");
-void ReleaseImageResource(ImageResourceRecord& record);
-
-inline Gdiplus::Bitmap* BitmapOf(const ImageResourceRecord& record) {
-  return static_cast<Gdiplus::Bitmap*>(record.bitmap);
-}
-
-// Owner of one image record.
-class PngImage {
- public:
-  PngImage() = default;
-  ~PngImage() { ReleaseImageResource(record_); }
-  PngImage(const PngImage&) = delete;
-  PngImage& operator=(const PngImage&) = delete;
-
-  bool Load(int resource, HINSTANCE instance) {
-    ReleaseImageResource(record_);
-    return LoadImageResource(record_, resource, instance);
-  }
-  void Release() { ReleaseImageResource(record_); }
-  Gdiplus::Bitmap* get() const { return BitmapOf(record_); }
-  explicit operator bool() const { return record_.bitmap != nullptr; }
-  int width() const { return get() ? int(get()->GetWidth()) : 0; }
-  int height() const { return get() ? int(get()->GetHeight()) : 0; }
-
- private:
-  ImageResourceRecord record_ = {};
-};
-
+using images::BitmapOf;
+using images::LoadImageResource;
+using images::PngImage;
+using images::ReleaseImageResource;
 }  // namespace zelva::skin

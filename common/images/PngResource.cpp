@@ -1,8 +1,8 @@
-#include "ImageResource.h"
+#include "PngResource.h"
 
 #include <cstring>
 
-namespace zelva::skin {
+namespace zelva::images {
 
 bool LoadImageResource(ImageResourceRecord& record, int resource, HINSTANCE instance, const char* type) {
   record = {};
@@ -50,4 +50,4 @@ void ReleaseImageResource(ImageResourceRecord& record) {
   }
 }
 
-}  // namespace zelva::skin
+}  // namespace zelva::images
