@@ -48,9 +48,11 @@ TEST_F(LiveryConfigEditTest, FailedReplacementLeavesTheOriginalWhole) {
                                 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     DialogAnswerer answerer("Error", IDOK);
+    DialogAnswerer noBackupMessage("Debug", IDOK, 3000);
     EXPECT_FALSE(module::InsertLiveryEntry(path.c_str(), 4, "title=K50F Sky Lease"));
     EXPECT_TRUE(answerer.Wait());
     EXPECT_EQ(answerer.text(), "There was an error opening aircraft.cfg!");
+    EXPECT_FALSE(noBackupMessage.Wait());
     CloseHandle(holder);
   }
   EXPECT_EQ(sim_.ReadConfig(kFreighter), original);
