@@ -27,6 +27,7 @@ TEST_F(LiveryConfigEditTest, NewEntryLandsBehindTheLastEntryAndThePreviousFileIs
   const std::string keys =
       "title=K50F Sky Lease\0ui_variation=Sky Lease\0texture=SkyLease\0description="s + longDescription + "\0"s;
 
+  EXPECT_FALSE(module::IsLiveryInstalled(kFreighterIndex, "sky lease"));  // the profile functions now know the file
   ASSERT_TRUE(module::InsertLiveryEntry(path.c_str(), 4, keys));
 
   size_t general = original.find("[General]");
