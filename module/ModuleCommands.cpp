@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "LiveryLookup.h"
+#include "LiveryEntries.h"
 #include "ModuleContext.h"
 #include "ModuleLifecycle.h"
 #include "ProductWindow.h"
@@ -34,9 +34,7 @@ INT_PTR VariantInstalled(const char* name) {
 }
 
 INT_PTR LiveryInstalled(const char* name, INT_PTR variant) {
-  const HostContext* host = Host();
-  if (host == nullptr) return 0;
-  return IsLiveryInstalled(*host, Product(), int(variant & 0xFF), name) ? 1 : 0;
+  return IsLiveryInstalled(int(variant & 0xFF), name) ? 1 : 0;
 }
 
 }  // namespace
