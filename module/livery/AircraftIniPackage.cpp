@@ -1,0 +1,124 @@
+#include "AircraftIniPackage.h"
+
+#include <shlobj.h>
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "ArchiveCodes.h"
+#include "InstallCommon.h"
+#include "InstallMessages.h"
+#include "LiveryPaths.h"
+#include "ModuleContext.h"
+#include "PackageArchive.h"
+#include "PackageValues.h"
+#include "WorkFolder.h"
+
+namespace zelva::module {
+namespace {
+
+// The entry whose ui_variation is name, or -1.
+int FindLivery(int variant, const char* name) {
+  char config[kPathChars];
+  if (!VariantConfigFile(variant, config)) return -1;
+  for (int entry = 0;; ++entry) {
+    char variation[100];
+    ReadProfileValue(config, EntrySection(entry).name, "ui_variation", "", variation);
+    if (variation[0] == '\0') return -1;
+    if (_stricmp(variation, name) == 0) return entry;
+  }
+}
+
+bool FolderOf(const char* path, char (&folder)[kPathChars]) {
+  int written = std::snprintf(folder, sizeof(folder), "%s", path);
+  if (written < 0 || size_t(written) >= sizeof(folder)) return false;
+  char* slash = std::strrchr(folder, '\\');
+  if (slash == nullptr) return false;
+  *slash = '\0';
+  return true;
+}
+
+void CopyOver(const std::string& source, const char* target) {
+  char folder[kPathChars];
+  if (FolderOf(target, folder)) SHCreateDirectoryExA(nullptr, folder, nullptr);
+  SetFileAttributesA(target, FILE_ATTRIBUTE_NORMAL);
+  if (!CopyFileA(source.c_str(), target, FALSE)) Log("\t\tCopy to %s failed: %d\n", target, int(GetLastError()));
+}
+
+int Install(const char* packagePath, const PackageSummary& summary) {
+  char variantName[kNameChars];
+  CopyField(variantName, summary.variant);
+  Log("\n%s - Installing aircraft configuration for %s\n", Product().shortName, variantName);
+  int variant = FindVariantIndex(variantName);
+  if (variant < 0) {
+    SetHostError("This aircraft configuration file is for the %s, but that variant is not known!", variantName);
+    return kResultFailed;
+  }
+  if (!Product().variants[variant].installed) {
+    SetHostError("This aircraft configuration file is for the %s, but that variant is not installed!", variantName);
+    return kResultFailed;
+  }
+
+  WorkFolder work;
+  if (!work.ok()) {
+    SetHostError("There was an error creating a temporary folder!");
+    return kResultFailed;
+  }
+  PackageArchive archive(packagePath);
+  archive.Open();
+  archive.ExtractFile(kSettingsFile, work.path());
+  char name[100];
+  ReadProfileValue(work.File(kSettingsFile).c_str(), kSettingsSection, "Name", "", name);
+  Log("\tLivery: %s\n", name);
+  int entry = FindLivery(variant, name);
+  if (entry < 0) {
+    SetHostError("This aircraft configuration file is for the %s %s, but that livery is not installed!", variantName,
+                 name);
+    return kResultFailed;
+  }
+
+  char config[kPathChars], registration[100];
+  VariantConfigFile(variant, config);
+  ReadProfileValue(config, EntrySection(entry).name, "atc_id", "", registration);
+  // The registration names the settings file; it must stay one name in the settings folder.
+  if (!text::IsSafeName(registration)) {
+    SetHostError("The livery \"%s\" has the invalid atc_id value \"%s\"!", name, registration);
+    return kResultFailed;
+  }
+  const HostContext* host = Host();
+  const char* root = host != nullptr ? ActiveSimulatorRoot(*host) : nullptr;
+  if (root == nullptr) root = "";
+  char target[kPathChars], backup[kPathChars];
+  int targetLength = std::snprintf(target, sizeof(target), "%sZELVA\\%s\\Aircraft\\%s.ini", root,
+                                   Product().folderName, registration);
+  int backupLength = std::snprintf(backup, sizeof(backup), "%sZELVA\\%s\\Aircraft\\Backups\\%s.ini", root,
+                                   Product().folderName, registration);
+  if (root[0] == '\0' || targetLength < 0 || size_t(targetLength) >= sizeof(target) ||
+      backupLength < 0 || size_t(backupLength) >= sizeof(backup)) {
+    SetHostError("This aircraft configuration file is for the %s %s, but its settings file cannot be placed!",
+                 variantName, name);
+    return kResultFailed;
+  }
+  archive.ExtractFile("Aircraft.ini", work.path());
+  const std::string source = work.File("Aircraft.ini");
+  Log("\tSettings file: %s\n", target);
+  CopyOver(source, target);
+  CopyOver(source, backup);
+  return kResultDone;
+}
+
+}  // namespace
+
+int InstallAircraftIni(const char* packagePath, const PackageSummary& summary) {
+  try {
+    return Install(packagePath, summary);
+  } catch (const std::bad_alloc&) {
+    Log("\n%s", Cabinet::kOutOfMemoryText);
+    SetHostError("%s", Cabinet::kOutOfMemoryText);
+    return kResultFailed;
+  }
+}
+
+}  // namespace zelva::module
