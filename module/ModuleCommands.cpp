@@ -4,7 +4,7 @@
 
 #include "AircraftIniPackage.h"
 #include "InstallCommon.h"
-#include "LiveryLookup.h"
+#include "LiveryEntries.h"
 #include "LiveryPackage.h"
 #include "ModuleContext.h"
 #include "ModuleLifecycle.h"
@@ -37,9 +37,7 @@ INT_PTR VariantInstalled(const char* name) {
 }
 
 INT_PTR LiveryInstalled(const char* name, INT_PTR variant) {
-  const HostContext* host = Host();
-  if (host == nullptr) return 0;
-  return IsLiveryInstalled(*host, Product(), int(variant & 0xFF), name) ? 1 : 0;
+  return IsLiveryInstalled(int(variant & 0xFF), name) ? 1 : 0;
 }
 
 INT_PTR InstallPackage(const char* path, const PackageSummary* summary) {

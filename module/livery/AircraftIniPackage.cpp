@@ -13,7 +13,7 @@
 #include "LiveryPaths.h"
 #include "ModuleContext.h"
 #include "PackageArchive.h"
-#include "PackageValues.h"
+#include "LiveryFiles.h"
 #include "WorkFolder.h"
 
 namespace zelva::module {
@@ -25,7 +25,7 @@ int FindLivery(int variant, const char* name) {
   if (!VariantConfigFile(variant, config)) return -1;
   for (int entry = 0;; ++entry) {
     char variation[100];
-    ReadProfileValue(config, EntrySection(entry).name, "ui_variation", "", variation);
+    ReadProfileText(config, EntrySection(entry).c_str(), "ui_variation", "", variation);
     if (variation[0] == '\0') return -1;
     if (_stricmp(variation, name) == 0) return entry;
   }
@@ -70,7 +70,7 @@ int Install(const char* packagePath, const PackageSummary& summary) {
   archive.Open();
   archive.ExtractFile(kSettingsFile, work.path());
   char name[100];
-  ReadProfileValue(work.File(kSettingsFile).c_str(), kSettingsSection, "Name", "", name);
+  ReadProfileText(work.File(kSettingsFile).c_str(), kSettingsSection, "Name", "", name);
   Log("\tLivery: %s\n", name);
   int entry = FindLivery(variant, name);
   if (entry < 0) {
@@ -81,9 +81,9 @@ int Install(const char* packagePath, const PackageSummary& summary) {
 
   char config[kPathChars], registration[100];
   VariantConfigFile(variant, config);
-  ReadProfileValue(config, EntrySection(entry).name, "atc_id", "", registration);
+  ReadProfileText(config, EntrySection(entry).c_str(), "atc_id", "", registration);
   // The registration names the settings file; it must stay one name in the settings folder.
-  if (!text::IsSafeName(registration)) {
+  if (!IsSafeFileName(registration)) {
     SetHostError("The livery \"%s\" has the invalid atc_id value \"%s\"!", name, registration);
     return kResultFailed;
   }

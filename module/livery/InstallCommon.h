@@ -15,15 +15,9 @@ constexpr char kSettingsSection[] = "Settings";
 // A profile value into a fixed buffer; longer values are cut, as the
 // profile functions cut them.
 template <size_t N>
-void ReadProfileValue(const char* path, const char* section, const char* key, const char* fallback, char (&value)[N]) {
+void ReadProfileText(const char* path, const char* section, const char* key, const char* fallback, char (&value)[N]) {
   GetPrivateProfileStringA(section, key, fallback, value, DWORD(N), path);
 }
-
-// "fltsim.N", the section of livery entry N.
-struct EntrySection {
-  explicit EntrySection(int entry) { std::snprintf(name, sizeof(name), "fltsim.%01d", entry); }
-  char name[24];
-};
 
 // Index of the variant with that name (case ignored, whole name), or -1.
 int FindVariantIndex(const char* name);

@@ -39,7 +39,7 @@ void SetHostError(const char* format, ...) {
   va_end(arguments);
 }
 
-int AskUser(const char* caption, UINT flags, const char* format, ...) {
+int AskFormatted(const char* caption, UINT flags, const char* format, ...) {
   va_list arguments;
   va_start(arguments, format);
   va_list copy;

@@ -16,7 +16,7 @@ void SetLiveryError(const char* format, ...);
 void SetHostError(const char* format, ...);
 
 // A message box with the given text; the button the user pressed.
-int AskUser(const char* caption, UINT flags, const char* format, ...);
+int AskFormatted(const char* caption, UINT flags, const char* format, ...);
 
 // Lines of the host's working dialog; nothing when there is no host, no
 // service or no open dialog.

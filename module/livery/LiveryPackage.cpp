@@ -13,7 +13,7 @@
 #include "LiveryPaths.h"
 #include "ModuleContext.h"
 #include "PackageArchive.h"
-#include "PackageValues.h"
+#include "LiveryFiles.h"
 #include "ProfileSection.h"
 #include "TextureExtraction.h"
 #include "TextureTarget.h"
@@ -31,7 +31,7 @@ constexpr size_t kLongValue = 1000;
 
 bool IsSingleLivery(const WorkFolder& work) {
   char type[kNameChars];
-  ReadProfileValue(work.File(kSettingsFile).c_str(), kSettingsSection, "Type", kSingleLivery, type);
+  ReadProfileText(work.File(kSettingsFile).c_str(), kSettingsSection, "Type", kSingleLivery, type);
   return _stricmp(type, kSingleLivery) == 0;
 }
 
@@ -44,14 +44,14 @@ int NoWorkFolder() {
 // settings file of the registration. Checked whole, before anything is written.
 bool PackageValuesAreSafe(const char* workConfig, const LiveryFacts& livery) {
   char texture[kLongValue], registration[kLongValue];
-  ReadProfileValue(workConfig, kLiverySection, "texture", "", texture);
-  ReadProfileValue(workConfig, kLiverySection, "atc_id", "", registration);
-  if (!text::IsSafeName(texture)) {
+  ReadProfileText(workConfig, kLiverySection, "texture", "", texture);
+  ReadProfileText(workConfig, kLiverySection, "atc_id", "", registration);
+  if (!IsSafeFileName(texture)) {
     Log("\tUnsafe texture value: %s\n", texture);
     SetLiveryError("\"%s\" has the invalid texture value \"%s\"!", livery.name, texture);
     return false;
   }
-  if (registration[0] != '\0' && !text::IsSafeName(registration)) {
+  if (registration[0] != '\0' && !IsSafeFileName(registration)) {
     Log("\tUnsafe atc_id value: %s\n", registration);
     SetLiveryError("\"%s\" has the invalid atc_id value \"%s\"!", livery.name, registration);
     return false;
@@ -63,7 +63,7 @@ int AllowWriting(const char* configPath) {
   DWORD attributes = GetFileAttributesA(configPath);
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return kResultDone;
   Log("\tAircraft.cfg was read-only\n");
-  switch (AskUser("Error", MB_YESNOCANCEL | MB_ICONERROR, "%s",
+  switch (AskFormatted("Error", MB_YESNOCANCEL | MB_ICONERROR, "%s",
                   "Aircraft.cfg file is Read-Only!\nWould you like to remove Read-Only status?")) {
     case IDYES:
       SetFileAttributesA(configPath, attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
@@ -82,7 +82,7 @@ int AllowWriting(const char* configPath) {
 int FindInstalledEntry(LiveryFacts& livery) {
   for (int entry = 0;; ++entry) {
     char title[200];
-    ReadProfileValue(livery.configPath, EntrySection(entry).name, "title", "", title);
+    ReadProfileText(livery.configPath, EntrySection(entry).c_str(), "title", "", title);
     if (title[0] == '\0') {
       Log("\tLivery not already installed\n");
       livery.entry = entry;
@@ -90,7 +90,7 @@ int FindInstalledEntry(LiveryFacts& livery) {
     }
     if (_stricmp(title, livery.title) != 0) continue;
     Log("\tLivery already installed\n");
-    if (AskUser("Livery Already Installed", MB_YESNO | MB_ICONQUESTION,
+    if (AskFormatted("Livery Already Installed", MB_YESNO | MB_ICONQUESTION,
                 "The following livery already exists:\n%s\n\nWould you like to reinstall?", livery.name) != IDYES) {
       Log("\tUser doesn't want to reinstall!\n");
       return kResultDeclined;
@@ -106,13 +106,13 @@ int WriteEntry(LiveryFacts& livery, const char* workConfig) {
   if (livery.reinstall) {
     Log("\tUpdating aircraft.cfg\n");
     // c_str() adds the second terminator that ends the list.
-    WritePrivateProfileSectionA(EntrySection(livery.entry).name, section.c_str(), livery.configPath);
+    WritePrivateProfileSectionA(EntrySection(livery.entry).c_str(), section.c_str(), livery.configPath);
     return kResultDone;
   }
   int entry = livery.entry;
   for (;; ++entry) {
     char title[10];
-    ReadProfileValue(livery.configPath, EntrySection(entry).name, "title", "", title);
+    ReadProfileText(livery.configPath, EntrySection(entry).c_str(), "title", "", title);
     if (title[0] == '\0') break;
   }
   Log("\tAdding aircraft.cfg entry\n");
@@ -132,16 +132,16 @@ int InstallLivery(PackageArchive& archive, const WorkFolder& work, int version) 
   const std::string config = work.File(kConfigFile);
 
   LiveryFacts livery;
-  ReadProfileValue(config.c_str(), kLiverySection, "title", "", livery.title);
+  ReadProfileText(config.c_str(), kLiverySection, "title", "", livery.title);
   Log("\tLivery title: %s\n", livery.title);
-  ReadProfileValue(config.c_str(), kLiverySection, "ui_variation", "", livery.name);
+  ReadProfileText(config.c_str(), kLiverySection, "ui_variation", "", livery.name);
   Log("\tLivery name: %s\n", livery.name);
   SetBusyLayout(1);
   SetBusyText(1, "Beginning installation...");
   const std::string installing = std::string("Installing ") + livery.name + "...";
 
   char aircraft[kNameChars];
-  ReadProfileValue(settings.c_str(), kSettingsSection, "Aircraft", "UNKNOWN AIRCRAFT", aircraft);
+  ReadProfileText(settings.c_str(), kSettingsSection, "Aircraft", "UNKNOWN AIRCRAFT", aircraft);
   if (_stricmp(aircraft, Product().packageAircraftName) != 0) {
     Log("\tWrong Aircraft!\n");
     SetLiveryError("\"%s\" is from the wrong ZELVA product!", livery.name);
@@ -149,7 +149,7 @@ int InstallLivery(PackageArchive& archive, const WorkFolder& work, int version) 
   }
 
   char variant[kNameChars];
-  ReadProfileValue(settings.c_str(), kSettingsSection, "Variant", "UNKNOWN VAR", variant);
+  ReadProfileText(settings.c_str(), kSettingsSection, "Variant", "UNKNOWN VAR", variant);
   Log("\tVariant: %s\n", variant);
   livery.variant = FindVariantIndex(VariantNameOfPackage(variant, version));
   if (livery.variant < 0) {
@@ -178,7 +178,7 @@ int InstallLivery(PackageArchive& archive, const WorkFolder& work, int version) 
   if (result == kResultDone) result = FindInstalledEntry(livery);
   if (result != kResultDone) return result;
 
-  ReadProfileValue(config.c_str(), kLiverySection, "texture", "", livery.texture);
+  ReadProfileText(config.c_str(), kLiverySection, "texture", "", livery.texture);
   text::CopyBounded(livery.packageFolder, "Texture.");
   text::AppendBounded(livery.packageFolder, livery.texture);
   Log("\tTexture folder in cab: %s\n", livery.packageFolder);
@@ -192,7 +192,7 @@ int InstallLivery(PackageArchive& archive, const WorkFolder& work, int version) 
   if (result != kResultDone) return result;
   // The entry now names the folder the textures went to.
   char texture[kNameChars], textureFolder[kNameChars];
-  ReadProfileValue(config.c_str(), kLiverySection, "texture", "", texture);
+  ReadProfileText(config.c_str(), kLiverySection, "texture", "", texture);
   text::CopyBounded(textureFolder, "Texture.");
   text::AppendBounded(textureFolder, texture);
   InstallAirframeSettings(textureFolder, texture, livery.variant, livery.aircraftFolder, work.path(), livery.title,
@@ -248,7 +248,7 @@ int InstallLiveryPackage(const char* packagePath) {
     result = kResultFailed;
   }
   if (result == kResultFailed &&
-      AskUser("An error occured", MB_OKCANCEL | MB_ICONERROR, "The following error occured:\n\n%s\n\n",
+      AskFormatted("An error occured", MB_OKCANCEL | MB_ICONERROR, "The following error occured:\n\n%s\n\n",
               LiveryErrorText()) == IDCANCEL)
     result = kResultCancelled;
   return result;

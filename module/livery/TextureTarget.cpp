@@ -6,7 +6,7 @@
 #include "InstallCommon.h"
 #include "InstallMessages.h"
 #include "ModuleContext.h"
-#include "PackageValues.h"
+#include "LiveryFiles.h"
 #include "TextureFolderDialog.h"
 
 namespace zelva::module {
@@ -32,13 +32,13 @@ int TooLong(const LiveryFacts& livery, const char* folder) {
 
 int IntoExistingEntry(const LiveryFacts& livery, const char* workConfig, TextureTarget& target) {
   char entryTexture[kNameChars];
-  ReadProfileValue(livery.configPath, EntrySection(livery.entry).name, "texture", "", entryTexture);
+  ReadProfileText(livery.configPath, EntrySection(livery.entry).c_str(), "texture", "", entryTexture);
   if (_stricmp(entryTexture, livery.texture) == 0) {
     SetTarget(target, livery.aircraftFolder, nullptr, nullptr, false);
     return kResultDone;
   }
   // The installed entry names the folder; it must not lead anywhere else.
-  if (!text::IsSafeName(entryTexture)) {
+  if (!IsSafeFileName(entryTexture)) {
     SetLiveryError("The installed livery \"%s\" has the invalid texture value \"%s\"!", livery.name, entryTexture);
     return kResultFailed;
   }
@@ -56,12 +56,12 @@ int IntoFolderTheUserNames(const LiveryFacts& livery, const char* workConfig, Te
     if (!AskTextureFolderName(entered)) return kResultDeclined;
     // What the user typed becomes a folder beside aircraft.cfg and the entry's texture value.
     const char* texture = entered + kPrefixLength;
-    if (!text::IsSafeName(entered) || !text::IsSafeName(texture)) {
+    if (!IsSafeFileName(entered) || !IsSafeFileName(texture)) {
       SetLiveryError("\"%s\" cannot be installed into the texture folder \"%s\"!", livery.name, entered);
       return kResultFailed;
     }
     if (_stricmp(entered, current) == 0 &&
-        AskUser("Texture Folder Exists", MB_YESNO | MB_ICONQUESTION,
+        AskFormatted("Texture Folder Exists", MB_YESNO | MB_ICONQUESTION,
                 "The texture folder \"%s\" already exists.  Are you sure you want to use this folder?\n\n"
                 "Files in this folder will be overwritten and cannot be recovered.",
                 entered) == IDYES) {
