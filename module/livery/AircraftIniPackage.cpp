@@ -10,10 +10,10 @@
 #include "ArchiveCodes.h"
 #include "InstallCommon.h"
 #include "InstallMessages.h"
+#include "LiveryFiles.h"
 #include "LiveryPaths.h"
 #include "ModuleContext.h"
 #include "PackageArchive.h"
-#include "LiveryFiles.h"
 #include "WorkFolder.h"
 
 namespace zelva::module {
@@ -40,11 +40,12 @@ bool FolderOf(const char* path, char (&folder)[kPathChars]) {
   return true;
 }
 
-void CopyOver(const std::string& source, const char* target) {
+void CopyOver(const std::string& source, const std::string& target) {
   char folder[kPathChars];
-  if (FolderOf(target, folder)) SHCreateDirectoryExA(nullptr, folder, nullptr);
-  SetFileAttributesA(target, FILE_ATTRIBUTE_NORMAL);
-  if (!CopyFileA(source.c_str(), target, FALSE)) Log("\t\tCopy to %s failed: %d\n", target, int(GetLastError()));
+  if (FolderOf(target.c_str(), folder)) SHCreateDirectoryExA(nullptr, folder, nullptr);
+  SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!CopyFileA(source.c_str(), target.c_str(), FALSE))
+    Log("\t\tCopy to %s failed: %d\n", target.c_str(), int(GetLastError()));
 }
 
 int Install(const char* packagePath, const PackageSummary& summary) {
@@ -87,23 +88,17 @@ int Install(const char* packagePath, const PackageSummary& summary) {
     SetHostError("The livery \"%s\" has the invalid atc_id value \"%s\"!", name, registration);
     return kResultFailed;
   }
-  const HostContext* host = Host();
-  const char* root = host != nullptr ? ActiveSimulatorRoot(*host) : nullptr;
-  if (root == nullptr) root = "";
-  char target[kPathChars], backup[kPathChars];
-  int targetLength = std::snprintf(target, sizeof(target), "%sZELVA\\%s\\Aircraft\\%s.ini", root,
-                                   Product().folderName, registration);
-  int backupLength = std::snprintf(backup, sizeof(backup), "%sZELVA\\%s\\Aircraft\\Backups\\%s.ini", root,
-                                   Product().folderName, registration);
-  if (root[0] == '\0' || targetLength < 0 || size_t(targetLength) >= sizeof(target) ||
-      backupLength < 0 || size_t(backupLength) >= sizeof(backup)) {
-    SetHostError("This aircraft configuration file is for the %s %s, but its settings file cannot be placed!",
-                 variantName, name);
+  const std::string folder = AirframeSettingsFolder(false);
+  if (folder.empty()) {
+    SetHostError("This aircraft configuration file is for the %s %s, but no simulator folder is known!", variantName,
+                 name);
     return kResultFailed;
   }
+  const std::string target = folder + registration + ".ini";
+  const std::string backup = AirframeSettingsFolder(true) + registration + ".ini";
   archive.ExtractFile("Aircraft.ini", work.path());
   const std::string source = work.File("Aircraft.ini");
-  Log("\tSettings file: %s\n", target);
+  Log("\tSettings file: %s\n", target.c_str());
   CopyOver(source, target);
   CopyOver(source, backup);
   return kResultDone;

@@ -5,8 +5,8 @@
 #include "FixedText.h"
 #include "InstallCommon.h"
 #include "InstallMessages.h"
-#include "ModuleContext.h"
 #include "LiveryFiles.h"
+#include "ModuleContext.h"
 #include "TextureFolderDialog.h"
 
 namespace zelva::module {

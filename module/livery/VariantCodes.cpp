@@ -17,14 +17,13 @@ const ShortCode kShortCodes[] = {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
-}  // namespace
-
 bool EqualIgnoringCase(const char* a, const char* b) {
-  if (a == nullptr || b == nullptr) return a == b;
   for (; *a != '\0' && *b != '\0'; ++a, ++b)
     if (Lower(*a) != Lower(*b)) return false;
   return *a == *b;
 }
+
+}  // namespace
 
 const char* VariantNameOfPackage(const char* variant, int fileVersion) {
   if (fileVersion != 0 || variant == nullptr) return variant;

@@ -8,7 +8,4 @@ namespace zelva::module {
 // every other version or text.
 const char* VariantNameOfPackage(const char* variant, int fileVersion);
 
-// ASCII comparison without regard to case; true when equal.
-bool EqualIgnoringCase(const char* a, const char* b);
-
 }  // namespace zelva::module
