@@ -65,6 +65,7 @@ bool InsertLiveryEntry(const char* cfgPath, int entry, const std::string& sectio
   std::string backup = std::string(cfgPath) + "_old";
   std::string fresh = std::string(cfgPath) + "_new";
   ClearReadOnly(backup.c_str());
+  ClearReadOnly(fresh.c_str());
   ClearReadOnly(cfgPath);
 
   if (!DeleteFileA(backup.c_str()) && GetLastError() == ERROR_ACCESS_DENIED)

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -17,20 +18,41 @@ struct LiverySortRecord {
   std::string section;  // key=value strings, each followed by a NUL
 };
 
-void LogStep(void*, const char* format, int value) { Log(format, value); }
+// A sort of 300 entries writes some 100,000 log lines; the host opens its log
+// once per call, so they go to it in blocks.
+class LogBlock {
+ public:
+  ~LogBlock() { Flush(); }
+  void Add(const char* format, int value = 0) {
+    char line[128];
+    int length = std::snprintf(line, sizeof(line), format, value);
+    if (length > 0) text_.append(line, size_t(length) < sizeof(line) ? size_t(length) : sizeof(line) - 1);
+    if (text_.size() >= kBlockChars) Flush();
+  }
+  void Flush() {
+    if (!text_.empty()) Log("%s", text_.c_str());
+    text_.clear();
+  }
 
-int CountEntries(const char* path) {
-  Log("\nsCount=0\n");
+ private:
+  static constexpr size_t kBlockChars = 16 * 1024;
+  std::string text_;
+};
+
+void LogStep(void* block, const char* format, int value) { static_cast<LogBlock*>(block)->Add(format, value); }
+
+int CountEntries(const char* path, LogBlock& log) {
+  log.Add("\nsCount=0\n");
   for (int entry = 0;; ++entry) {
-    Log("\nchar szFltSim[12]\n");
-    Log("\nfltsim.%01d\n", entry);
-    Log("\nchar szTitle[10]\n");
-    Log("\nui_variation\n");
+    log.Add("\nchar szFltSim[12]\n");
+    log.Add("\nfltsim.%01d\n", entry);
+    log.Add("\nchar szTitle[10]\n");
+    log.Add("\nui_variation\n");
     if (ReadProfileValue(path, EntrySection(entry).c_str(), "ui_variation", 10).empty()) {
-      Log("Stopped Counting because nothing at livery: fltsim.%01d\n", entry);
+      log.Add("Stopped Counting because nothing at livery: fltsim.%01d\n", entry);
       return entry;
     }
-    Log("Counted livery: fltsim.%01d\n", entry);
+    log.Add("Counted livery: fltsim.%01d\n", entry);
   }
 }
 
@@ -42,30 +64,34 @@ void SortLiveryEntries(int variant) {
   char path[kPathChars];
   if (!VariantConfigFile(variant, path)) return;
   Log("\nSorting liveries in: %s\n", path);
-  int count = CountEntries(path);
+  LogBlock log;
+  int count = CountEntries(path, log);
 
   std::vector<LiverySortRecord> records(static_cast<size_t>(count));
-  Log("\nSpace allocated to store livery data\n");
+  log.Add("\nSpace allocated to store livery data\n");
   std::vector<std::string> names(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) {
-    Log("scanned livery: fltsim.%01d\n", i);
+    log.Add("scanned livery: fltsim.%01d\n", i);
     std::string section = EntrySection(i);
     records[size_t(i)].name = ReadProfileValue(path, section.c_str(), "ui_variation", 100);
     records[size_t(i)].section = ReadProfileSection(path, section.c_str());
     names[size_t(i)] = records[size_t(i)].name;
-    Log("Sort List step for : fltsim.%01d\n", i);
+    log.Add("Sort List step for : fltsim.%01d\n", i);
   }
 
-  std::vector<int> order = livery::OrderLiveries(names, LogStep, nullptr);
+  std::vector<int> order = livery::OrderLiveries(names, LogStep, &log);
   for (int i = 0; i < count; ++i) {
-    Log("printing %01d to the config file.\n", i);
+    log.Add("printing %01d to the config file.\n", i);
     int source = order[size_t(i)];
     if (source == i) continue;  // already in its place
     const std::string& text = records[size_t(source)].section;
-    if (!WritePrivateProfileSectionA(EntrySection(i).c_str(), text.c_str(), path))
-      LogLivery("writing fltsim.%d failed: %d\n", i, int(GetLastError()));
+    if (!WritePrivateProfileSectionA(EntrySection(i).c_str(), text.c_str(), path)) {
+      DWORD error = GetLastError();
+      log.Flush();
+      LogLivery("writing fltsim.%d failed: %d\n", i, int(error));
+    }
   }
-  Log("\n done with all \n");
+  log.Add("\n done with all \n");
 }
 
 }  // namespace zelva::module

@@ -11,7 +11,8 @@ namespace zelva::module {
 
 bool IsLiveryInstalled(int variant, const char* name);
 
-// Places "[fltsim.<entry>]" with the given key=value strings directly behind
+// Places "[fltsim.<entry>]" with the given key=value strings (each ended by a
+// NUL as ReadProfileSection gives them, or by a line break) directly behind
 // the section of entry - 1. False when it stopped (its message was shown); at
 // every moment a complete aircraft.cfg exists, and "aircraft.cfg_old" holds the
 // file as it was before.

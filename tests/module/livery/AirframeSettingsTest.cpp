@@ -1,0 +1,139 @@
+// The settings file that follows an entry's registration, and the GMC alias of
+// a K50-300ER livery.
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include "DialogAnswerer.h"
+#include "LiveryEntries.h"
+#include "LiverySimulator.h"
+
+using namespace zelva;
+using namespace zelva::testing;
+
+namespace {
+
+constexpr int kFreighterIndex = 1;
+constexpr int k300ErIndex = 2;
+constexpr const char* kOverwriteCaption = "File already exists - Overwrite?";
+const char kFresh[] = "[Options]\r\nDoors=fresh\r\n";
+
+class AirframeSettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { WriteWholeFile(work_ / "Aircraft.ini", kFresh); }
+
+  void Install(const char* variant, int variantIndex, int entry, bool reinstall, const char* texture = "Nordic") {
+    std::string folder = sim_.AircraftFolder(variant);
+    std::string textureFolder = std::string("texture.") + texture;
+    module::InstallAirframeSettings(textureFolder.c_str(), texture, variantIndex, folder.c_str(), work_.path().c_str(),
+                                    "K50-300ER Nordic", reinstall, entry);
+  }
+  std::string Settings(const std::string& name, bool backup = false) {
+    return ReadWholeFile(sim_.SettingsFolder(backup) + name + ".ini");
+  }
+
+  LiverySimulator sim_;
+  TestFolder work_;
+};
+
+TEST_F(AirframeSettingsTest, ATakenRegistrationGetsTheNextFreeNameUnlessTheUserOverwrites) {
+  sim_.WriteConfig(kFreighter, Entry(0, "Nordic", "Nordic", "R") + Entry(1, "Nordic 2", "Nordic2", "R") +
+                                   Entry(2, "Nordic 3", "Nordic3", "R"));
+  WriteWholeFile(sim_.SettingsFolder() + "R.ini", "customised");
+  sim_.SettingsFolder(true);
+  {
+    DialogAnswerer answerer(kOverwriteCaption, IDNO);
+    Install(kFreighter, kFreighterIndex, 0, false);
+    EXPECT_TRUE(answerer.Wait());
+    EXPECT_NE(answerer.text().find("An ini file with this aircraft's settings already exists"), std::string::npos);
+    EXPECT_NE(answerer.text().find("a new filename will be generated for the livery to use."), std::string::npos);
+  }
+  EXPECT_EQ(Settings("R"), "customised");
+  EXPECT_EQ(Settings("R1"), kFresh);
+  EXPECT_EQ(Settings("R1", true), kFresh);
+  EXPECT_EQ(sim_.Value(kFreighter, 0, "atc_id"), "R1");
+  {
+    // Asked once for R; R1 is taken too, so R2 without a second question.
+    DialogAnswerer answerer(kOverwriteCaption, IDNO);
+    Install(kFreighter, kFreighterIndex, 1, false);
+    EXPECT_TRUE(answerer.Wait());
+  }
+  EXPECT_EQ(Settings("R2"), kFresh);
+  EXPECT_EQ(sim_.Value(kFreighter, 1, "atc_id"), "R2");
+  {
+    DialogAnswerer answerer(kOverwriteCaption, IDYES);
+    Install(kFreighter, kFreighterIndex, 2, false);
+    EXPECT_TRUE(answerer.Wait());
+  }
+  EXPECT_EQ(Settings("R"), kFresh);
+  EXPECT_EQ(sim_.Value(kFreighter, 2, "atc_id"), "R");
+}
+
+TEST_F(AirframeSettingsTest, ReinstallOverwritesWithoutAskingAndUnsafeRegistrationsWriteNothing) {
+  sim_.WriteConfig(kFreighter, Entry(0, "Nordic", "Nordic", "R") + Entry(1, "Climber", "Climber", "..\\Victim"));
+  WriteWholeFile(sim_.SettingsFolder() + "R.ini", "customised");
+  sim_.SettingsFolder(true);
+  {
+    DialogAnswerer watcher(kOverwriteCaption, IDYES, 1500);
+    Install(kFreighter, kFreighterIndex, 0, true);
+    EXPECT_FALSE(watcher.Wait());
+  }
+  EXPECT_EQ(Settings("R"), kFresh);
+  EXPECT_EQ(sim_.Value(kFreighter, 0, "atc_id"), "R");
+
+  Install(kFreighter, kFreighterIndex, 1, false);
+  EXPECT_FALSE(Exists(sim_.SettingsFolder() + "..\\Victim.ini"));
+  EXPECT_FALSE(Exists(sim_.SettingsFolder(true) + "..\\Victim.ini"));
+  EXPECT_EQ(sim_.Value(kFreighter, 1, "atc_id"), "..\\Victim");
+  EXPECT_NE(LiverySimulator::Log().find("atc_id \"..\\Victim\" of fltsim.1 is no file name"), std::string::npos);
+}
+
+class GmcAliasTest : public AirframeSettingsTest {
+ protected:
+  std::string GmcFolder() { return sim_.AircraftFolder("ZELVA K50-GMC"); }
+  void Prepare() {
+    sim_.WriteConfig(k300Er, Entry(0, "Nordic", "Nordic", "SE-RNB"));
+    sim_.SettingsFolder(true);
+    sim_.WriteConfig("ZELVA K50-GMC", "[fltsim.0]\r\ntitle=K50-300ER Other GMC\r\nsim=default\r\n\r\n[General]\r\n");
+  }
+};
+
+TEST_F(GmcAliasTest, AK50_300ErLiveryOnFsxGetsItsGmcAliasOnce) {
+  Prepare();
+  Install(k300Er, k300ErIndex, 0, false);
+  Install(k300Er, k300ErIndex, 0, true);  // found again by its title
+
+  std::string gmc = GmcFolder() + "\\aircraft.cfg";
+  char value[200];
+  GetPrivateProfileStringA("fltsim.1", "title", "", value, sizeof(value), gmc.c_str());
+  EXPECT_STREQ(value, "K50-300ER Nordic GMC");
+  GetPrivateProfileStringA("fltsim.1", "sim", "", value, sizeof(value), gmc.c_str());
+  EXPECT_STREQ(value, "default");
+  GetPrivateProfileStringA("fltsim.1", "texture", "", value, sizeof(value), gmc.c_str());
+  EXPECT_STREQ(value, "Nordic");
+  GetPrivateProfileStringA("fltsim.2", "title", "", value, sizeof(value), gmc.c_str());
+  EXPECT_STREQ(value, "");
+  EXPECT_NE(ReadWholeFile(gmc).find("model="), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(GmcFolder() + "\\texture.Nordic\\texture.cfg"),
+            "[fltsim]\r\nalias=ZELVA K50-300ER\\texture.Nordic");
+}
+
+TEST_F(GmcAliasTest, Prepar3dOtherVariantsAndEntriesWithoutRegistrationGetNone) {
+  sim_.UsePrepar3d();
+  Prepare();
+  const std::string before = ReadWholeFile(GmcFolder() + "\\aircraft.cfg");
+  Install(k300Er, k300ErIndex, 0, false);
+  EXPECT_EQ(ReadWholeFile(GmcFolder() + "\\aircraft.cfg"), before);
+  EXPECT_FALSE(Exists(GmcFolder() + "\\texture.Nordic"));
+  EXPECT_EQ(Settings("SE-RNB"), kFresh);
+
+  sim_.host().currentSimulator = kSimulatorFsx;
+  Prepare();
+  sim_.WriteConfig(k300Er, Entry(0, "Nordic", "Nordic", ""));
+  Install(k300Er, k300ErIndex, 0, false);
+  sim_.WriteConfig(kFreighter, Entry(0, "Nordic", "Nordic", "SE-RNB"));
+  Install(kFreighter, kFreighterIndex, 0, true);
+  EXPECT_EQ(ReadWholeFile(GmcFolder() + "\\aircraft.cfg"), before);
+  EXPECT_FALSE(Exists(GmcFolder() + "\\texture.Nordic"));
+}
+
+}  // namespace

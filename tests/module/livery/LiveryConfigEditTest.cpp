@@ -1,0 +1,108 @@
+// Insertion and ordering of livery entries in a real aircraft.cfg with the
+// real profile functions and message boxes.
+#include <gtest/gtest.h>
+
+#include "DialogAnswerer.h"
+#include "LiveryEntries.h"
+#include "LiverySimulator.h"
+
+using namespace zelva;
+using namespace zelva::testing;
+
+namespace {
+
+constexpr int kFreighterIndex = 1;
+
+class LiveryConfigEditTest : public ::testing::Test {
+ protected:
+  LiverySimulator sim_;
+};
+
+TEST_F(LiveryConfigEditTest, NewEntryLandsBehindTheLastEntryAndThePreviousFileIsKept) {
+  const std::string longDescription(5000, 'x');
+  const std::string original = FreighterConfig();
+  std::string path = sim_.WriteConfig(kFreighter, original);
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);  // cleared without asking
+  using namespace std::string_literals;  // the key strings hold NULs
+  const std::string keys =
+      "title=K50F Sky Lease\0ui_variation=Sky Lease\0texture=SkyLease\0description="s + longDescription + "\0"s;
+
+  EXPECT_FALSE(module::IsLiveryInstalled(kFreighterIndex, "sky lease"));  // the profile functions now know the file
+  ASSERT_TRUE(module::InsertLiveryEntry(path.c_str(), 4, keys));
+
+  size_t general = original.find("[General]");
+  EXPECT_EQ(sim_.ReadConfig(kFreighter),
+            original.substr(0, general) + "[fltsim.4]\r\ntitle=K50F Sky Lease\r\nui_variation=Sky Lease\r\n" +
+                "texture=SkyLease\r\ndescription=" + longDescription + "\r\n\r\n" + original.substr(general));
+  EXPECT_EQ(ReadWholeFile(path + "_old"), original);
+  EXPECT_FALSE(Exists(path + "_new"));
+  EXPECT_EQ(sim_.Value(kFreighter, 4, "description"), longDescription);
+  EXPECT_TRUE(module::IsLiveryInstalled(kFreighterIndex, "sky lease"));
+}
+
+TEST_F(LiveryConfigEditTest, FailedReplacementLeavesTheOriginalWhole) {
+  const std::string original = FreighterConfig();
+  std::string path = sim_.WriteConfig(kFreighter, original);
+  {
+    // Another program holds aircraft.cfg open: it may be rewritten in place, but not renamed or replaced.
+    HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    DialogAnswerer answerer("Error", IDOK);
+    DialogAnswerer noBackupMessage("Debug", IDOK, 3000);
+    EXPECT_FALSE(module::InsertLiveryEntry(path.c_str(), 4, "title=K50F Sky Lease"));
+    EXPECT_TRUE(answerer.Wait());
+    EXPECT_EQ(answerer.text(), "There was an error opening aircraft.cfg!");
+    EXPECT_FALSE(noBackupMessage.Wait());
+    CloseHandle(holder);
+  }
+  EXPECT_EQ(sim_.ReadConfig(kFreighter), original);
+  EXPECT_FALSE(Exists(path + "_new"));
+
+  // A backup that cannot be deleted stops insertion before anything changes.
+  std::string backup = path + "_old";
+  DeleteFileA(backup.c_str());
+  ASSERT_TRUE(CreateDirectoryA(backup.c_str(), nullptr));
+  DialogAnswerer answerer("Error", IDOK);
+  EXPECT_FALSE(module::InsertLiveryEntry(path.c_str(), 4, "title=K50F Sky Lease"));
+  EXPECT_TRUE(answerer.Wait());
+  EXPECT_EQ(answerer.text(), "There was an error deleting the old backup aircraft.cfg!");
+  EXPECT_EQ(sim_.ReadConfig(kFreighter), original);
+  RemoveDirectoryA(backup.c_str());
+}
+
+TEST_F(LiveryConfigEditTest, SortingPutsHouseLiveriesFirstAndMovesWholeSections) {
+  const std::string longDescription(5000, 'b');
+  const std::string longNotes(21000, 'n');  // the section alone is longer than 20,000 characters
+  sim_.WriteConfig(kFreighter, "[Version]\r\nMajor=1\r\n\r\n" +
+                                   Entry(0, "b", "B", "B-1", "description=" + longDescription + "\r\n") +
+                                   Entry(1, "ZELVA House Colours", "House", "H-1") +
+                                   Entry(2, "A", "A", "A-1", "notes=" + longNotes + "\r\n") +
+                                   "[General]\r\natc_type=ZELVA\r\n");
+
+  module::SortLiveryEntries(kFreighterIndex);
+
+  EXPECT_EQ(sim_.Value(kFreighter, 0, "ui_variation"), "ZELVA House Colours");
+  EXPECT_EQ(sim_.Value(kFreighter, 1, "ui_variation"), "A");
+  EXPECT_EQ(sim_.Value(kFreighter, 2, "ui_variation"), "b");
+  EXPECT_EQ(sim_.Value(kFreighter, 0, "texture"), "House");
+  EXPECT_EQ(sim_.Value(kFreighter, 1, "atc_id"), "A-1");
+  EXPECT_EQ(sim_.Value(kFreighter, 2, "title"), "K50F b");
+  const std::string file = sim_.ReadConfig(kFreighter);
+  EXPECT_NE(file.find("description=" + longDescription + "\r\n"), std::string::npos);
+  EXPECT_NE(file.find("notes=" + longNotes + "\r\n"), std::string::npos);
+  EXPECT_NE(file.find("[General]\r\natc_type=ZELVA"), std::string::npos);
+
+  const std::string& log = LiverySimulator::Log();
+  for (const char* line : {"\nSorting liveries in: ", "\nsCount=0\n", "Counted livery: fltsim.2\n",
+                           "Stopped Counting because nothing at livery: fltsim.3\n",
+                           "\nSpace allocated to store livery data\n", "scanned livery: fltsim.2\n",
+                           "Sort List step for : fltsim.2\n",
+                           "Livery following 0 is house livery so set location swap TRUE\n",
+                           "Livery 1 was second and should be first\n", "sorting 1 \n", "Finished sorting 1 \n",
+                           "printing 2 to the config file.\n", "\n done with all \n"})
+    EXPECT_NE(log.find(line), std::string::npos) << line;
+  EXPECT_NE(log.find(sim_.ConfigPath(kFreighter)), std::string::npos);
+}
+
+}  // namespace
