@@ -2,7 +2,10 @@
 
 #include <cstring>
 
+#include "AircraftIniPackage.h"
+#include "InstallCommon.h"
 #include "LiveryEntries.h"
+#include "LiveryPackage.h"
 #include "ModuleContext.h"
 #include "ModuleLifecycle.h"
 #include "ProductWindow.h"
@@ -37,11 +40,22 @@ INT_PTR LiveryInstalled(const char* name, INT_PTR variant) {
   return IsLiveryInstalled(int(variant & 0xFF), name) ? 1 : 0;
 }
 
+INT_PTR InstallPackage(const char* path, const PackageSummary* summary) {
+  if (path == nullptr || summary == nullptr) return kResultUnknown;
+  char type[kNameChars];
+  CopyField(type, summary->type);
+  if (_stricmp(type, "Single Livery") == 0) return InstallLiveryPackage(path);
+  if (_stricmp(type, "Aircraft INI") == 0) return InstallAircraftIni(path, *summary);
+  return kResultUnknown;
+}
+
 }  // namespace
 
 INT_PTR ExecuteModuleCommand(int32_t command, INT_PTR first, INT_PTR second) {
   ProductWindow* window = CurrentProductWindow();
   switch (command) {
+    case kModuleInstallPackage:
+      return InstallPackage(TextOf(first), reinterpret_cast<const PackageSummary*>(second));
     case kModuleResize:
       if (window != nullptr) window->FollowParent();
       return 0;
@@ -65,7 +79,6 @@ INT_PTR ExecuteModuleCommand(int32_t command, INT_PTR first, INT_PTR second) {
       ReadPublishedVersions(TextOf(first), Product(), ModuleVersionList());
       return kResultUnknown;
     default:
-      // Package installation answers once livery installation exists.
       return kResultUnknown;
   }
 }

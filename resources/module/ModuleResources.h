@@ -7,6 +7,7 @@
 #define IDD_PAGE 106
 #define IDD_PAGE_PERFORMANCE 107
 #define IDD_PAGE_EXPANSIONS 108
+#define IDD_TEXTURE_FOLDER 120
 
 // PNG images.
 #define IDP_PAGE_HEADER 102
@@ -24,3 +25,6 @@
 // Performance Manager page.
 #define IDC_PAGE_CAPTION 1001
 #define IDC_BACK_TO_MAIN 1002
+
+// Texture-folder dialog of livery installation.
+#define IDC_TEXTURE_FOLDER_NAME 1030
