@@ -39,7 +39,7 @@ TEST(PathVariables, AResultThatDoesNotFitIsRefusedAndLeftEmpty) {
   std::string fits(449, 'a');
   EXPECT_EQ(Expand(fits.c_str()), fits);
   EXPECT_EQ(Expand((fits + "b").c_str()), "<too long>");
-  std::string near(440, 'a');
+  std::string near(443, 'a');  // with "D:\FSX\" one more than fits
   EXPECT_EQ(Expand(("$(FSXPath)" + near).c_str()), "<too long>");
   EXPECT_EQ(Expand("$(WindowsPath)", kValues, 12), "C:\\windows\\");
   EXPECT_EQ(Expand("$(WindowsPath)", kValues, 11), "<too long>");

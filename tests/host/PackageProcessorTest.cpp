@@ -65,11 +65,14 @@ class PackageProcessorTest : public ::testing::Test {
     if (!windowsFolder_.empty()) zelva::host::DeleteFolderTree(windowsFolder_.c_str());
   }
   void UseSimulatorFolder() { registry_.SetString(HKEY_CURRENT_USER, kFsxKey, "AppPath", files_ / "FSX"); }
+  // Once the host has run the package of its own command line (there is
+  // none), it is idle: a hand-off is then processed before the second
+  // instance ends. Every second instance starts the log afresh.
   void Start() {
-    process_ = std::make_unique<Process>(host_.programPath(), "", host_.programFolder());
+    process_ = std::make_unique<Process>(host_.programPath(), files_ / "none.zlp", host_.programFolder());
     main_ = WaitForMainWindow(process_->id());
     ASSERT_NE(main_, nullptr);
-    ASSERT_TRUE(WaitForLog(host_, "Load complete."));
+    ASSERT_TRUE(WaitForLog(host_, "Finished processing ZLP file"));
   }
   DWORD HostId() const { return process_->id(); }
   std::string Package(const std::string& name) const { return files_ / name; }
@@ -121,9 +124,9 @@ TEST_F(PackageProcessorTest, PackageWithoutTypeGoesToItsModuleAndAnUnreadableOne
   ASSERT_TRUE(HandOver(Package("noise.zlp")));
   std::string log = host_.Log();
   size_t noise = log.find("Opening ZLP file: " + Package("noise.zlp"));
-  ASSERT_NE(noise, std::string::npos);
+  ASSERT_NE(noise, std::string::npos) << log;
   EXPECT_EQ(Count(log, "\tZLP Type: \r\n", noise), 1u) << log;
-  EXPECT_EQ(Count(log, "test install"), 1u);
+  EXPECT_EQ(Count(log, "test install"), 0u);
   EXPECT_NE(log.find("Finished processing ZLP file", noise), std::string::npos);
   EXPECT_FALSE(WorkingFoldersLeft());
 }
@@ -211,7 +214,6 @@ TEST_F(PackageProcessorTest, BundleRunsEveryInnerPackageAndACancelledChooserEnds
   EXPECT_EQ(Logged("\\red.zlp] type [Single Livery] version 0 aircraft [Test Livery] variant [Test 200] present"), 1u);
   EXPECT_EQ(ReadWholeFile(host_.programFolder() + "Readme K50.txt"), "Read me");
 
-  size_t before = host_.Log().size();
   {
     auto second = HandOverLater(Package("twice.zlp"));
     HWND chooser = WaitForWindow(kChooser, HostId());
@@ -220,8 +222,8 @@ TEST_F(PackageProcessorTest, BundleRunsEveryInnerPackageAndACancelledChooserEnds
     EXPECT_EQ(second->Wait(), 0u);
   }
   // The second inner package never opened and nothing was installed.
-  EXPECT_EQ(Logged("\tZLP Type: Multi Livery", before), 1u) << host_.Log().substr(before);
-  EXPECT_EQ(Logged("test install", before), 0u);
+  EXPECT_EQ(Logged("\tZLP Type: Multi Livery"), 1u) << host_.Log();
+  EXPECT_EQ(Logged("test install"), 0u);
   EXPECT_FALSE(WorkingFoldersLeft());
 }
 
@@ -258,8 +260,9 @@ TEST_F(PackageProcessorTest, ChooserOffersOnlyLiveriesOfLoadedProductsAndInstall
   Sleep(700);  // drawn
   EXPECT_GT(CountRedPixels(view.CellOnScreen(1, 1)), 0);  // product not loaded
   EXPECT_GT(CountRedPixels(view.CellOnScreen(2, 2)), 0);  // variant not installed
-  EXPECT_EQ(CountRedPixels(view.CellOnScreen(1, 2)), 0);
+  EXPECT_GT(CountRedPixels(view.CellOnScreen(1, 2)), 0);  // nobody to say it is installed
   EXPECT_EQ(CountRedPixels(view.CellOnScreen(2, 1)), 0);
+  EXPECT_EQ(CountRedPixels(view.CellOnScreen(3, 2)), 0);
   EXPECT_EQ(CountRedPixels(view.CellOnScreen(0, 0)), 0);
 
   // Boxes handed back to the two entries go again when they are drawn.
@@ -325,14 +328,14 @@ TEST_F(PackageProcessorTest, UnsafeOrOverlongPathsRefuseTheWholePackageBeforeAny
     std::string message;
   };
   const Case cases[] = {
-      {"Command=1\r\nSource=..\\..\\x\r\nTarget=$(FSXPath)Gauges\\x", "unsafe path: ..\\..\\x"},
-      {"Command=4\r\nSource=C:\\x\r\nTarget=$(FSXPath)Gauges", "unsafe path: C:\\x"},
-      {"Command=6\r\nTarget=$(FSXPath)Gauges\r\nFileCount=1\r\nFile001_Name=..\\..\\x", "unsafe path: ..\\..\\x"},
-      {"Command=6\r\nTarget=$(FSXPath)Gauges\r\nFileCount=1\r\nFile001_Name=C:\\x", "unsafe path: C:\\x"},
-      {"Command=1\r\nSource=first.gau\r\nTarget=..\\..\\x", "unsafe path: ..\\..\\x"},
-      {"Command=1\r\nSource=first.gau\r\nTarget=$(FSXPath)..\\..\\x", "unsafe path: " + fsx + "..\\..\\x"},
+      {"Command=1\r\nSource=..\\..\\x\r\nTarget=$(FSXPath)Gauges\\x", "an unsafe path: ..\\..\\x"},
+      {"Command=4\r\nSource=C:\\x\r\nTarget=$(FSXPath)Gauges", "an unsafe path: C:\\x"},
+      {"Command=6\r\nTarget=$(FSXPath)Gauges\r\nFileCount=1\r\nFile001_Name=..\\..\\x", "an unsafe path: ..\\..\\x"},
+      {"Command=6\r\nTarget=$(FSXPath)Gauges\r\nFileCount=1\r\nFile001_Name=C:\\x", "an unsafe path: C:\\x"},
+      {"Command=1\r\nSource=first.gau\r\nTarget=..\\..\\x", "an unsafe path: ..\\..\\x"},
+      {"Command=1\r\nSource=first.gau\r\nTarget=$(FSXPath)..\\..\\x", "an unsafe path: " + fsx + "..\\..\\x"},
       {"Command=1\r\nSource=first.gau\r\nTarget=$(FSXPath)" + std::string(440, 'a'),
-       "path that is too long: $(FSXPath)" + std::string(440, 'a')},
+       "a path that is too long: $(FSXPath)" + std::string(440, 'a')},
   };
   int n = 0;
   for (const Case& test : cases) {
@@ -356,7 +359,7 @@ TEST_F(PackageProcessorTest, UnsafeOrOverlongPathsRefuseTheWholePackageBeforeAny
     DialogAnswerer answer(kErrorCaption, IDOK, 30000, HostId());
     EXPECT_TRUE(HandOver(Package("unsafe" + std::to_string(++n) + ".zlp")));
     ASSERT_TRUE(answer.Wait());
-    EXPECT_EQ(answer.text(), "The following error occured:\n\nThe package names an " + test.message + "\n");
+    EXPECT_EQ(answer.text(), "The following error occured:\n\nThe package names " + test.message + "\n");
     EXPECT_FALSE(Exists(fsx + "Gauges\\first.gau"));
   }
   {
