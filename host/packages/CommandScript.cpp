@@ -1,6 +1,7 @@
 #include "CommandScript.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "PackageReader.h"
 #include "PackageRefusal.h"
@@ -12,7 +13,9 @@ namespace zelva::host {
 namespace {
 
 constexpr size_t kSourceChars = 30;  // 29 characters and the terminator
-constexpr size_t kTargetChars = kPathChars;
+// One more than a path may have, so that a value that would have to be cut
+// (and would then name another place) is seen and refused.
+constexpr size_t kTargetChars = kPathChars + 1;
 
 bool FitsPath(const std::string& path) { return path.size() < kPathChars; }
 
@@ -28,7 +31,8 @@ int32_t ReadTarget(const PackageSettings& settings, const char* section, const t
   char raw[kTargetChars];
   settings.Text(section, "Target", "", raw);
   char expanded[kPathChars];
-  if (!text::ExpandPathVariables(raw, variables, expanded, sizeof(expanded))) return RefuseLongPath(raw);
+  if (std::strlen(raw) >= kPathChars || !text::ExpandPathVariables(raw, variables, expanded, sizeof(expanded)))
+    return RefuseLongPath(raw);
   if (!text::IsSafeAbsolutePath(expanded)) return RefuseUnsafePath(expanded);
   target = WithSeparators(expanded);
   if (folder && target.back() != '\\') target += '\\';

@@ -323,6 +323,7 @@ TEST_F(PackageProcessorTest, CommandStepsCopyAndExtractWithTheirVariablesExpande
 TEST_F(PackageProcessorTest, UnsafeOrOverlongPathsRefuseTheWholePackageBeforeAnythingIsWritten) {
   UseSimulatorFolder();
   const std::string fsx = files_ / "FSX\\";
+  ASSERT_GT(fsx.size(), 22u);  // the last case grows past a path's size only when expanded
   struct Case {
     std::string section;
     std::string message;
@@ -334,8 +335,11 @@ TEST_F(PackageProcessorTest, UnsafeOrOverlongPathsRefuseTheWholePackageBeforeAny
       {"Command=6\r\nTarget=$(FSXPath)Gauges\r\nFileCount=1\r\nFile001_Name=C:\\x", "an unsafe path: C:\\x"},
       {"Command=1\r\nSource=first.gau\r\nTarget=..\\..\\x", "an unsafe path: ..\\..\\x"},
       {"Command=1\r\nSource=first.gau\r\nTarget=$(FSXPath)..\\..\\x", "an unsafe path: " + fsx + "..\\..\\x"},
+      // Too long as written, and too long only once the variable is expanded.
       {"Command=1\r\nSource=first.gau\r\nTarget=$(FSXPath)" + std::string(440, 'a'),
        "a path that is too long: $(FSXPath)" + std::string(440, 'a')},
+      {"Command=4\r\nSource=first.gau\r\nTarget=$(FSXPath)" + std::string(449 - 10 - fsx.size() / 2, 'a'),
+       "a path that is too long: $(FSXPath)" + std::string(449 - 10 - fsx.size() / 2, 'a')},
   };
   int n = 0;
   for (const Case& test : cases) {
