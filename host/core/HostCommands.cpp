@@ -31,10 +31,20 @@ INT_PTR DigestOfFile(const char* path, void* output) {
   return kResultDone;
 }
 
-INT_PTR ProcessPackage(const char* path) {
+// Through the main window, as a second instance hands a package over: the
+// caller may be a module's worker thread, and the queue lives on the UI thread.
+INT_PTR OpenPackageCommand(const char* path) {
   if (path == nullptr) return kResultDeclined;
   std::string text = std::string(commands::kOpenPackagePrefix) + path;
-  ReceiveHandOff(text.c_str());
+  HWND main = Context().mainWindow;
+  if (main == nullptr) {
+    ReceiveHandOff(text.c_str());
+    return kResultDone;
+  }
+  COPYDATASTRUCT data = {};
+  data.cbData = DWORD(text.size() + 1);
+  data.lpData = text.data();
+  SendMessageA(main, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
   return kResultDone;
 }
 
@@ -70,7 +80,7 @@ extern "C" INT_PTR __cdecl HostCommand(int32_t code, const char* text, void* obj
   try {
     switch (code) {
       case kHostProcessPackage:
-        return ProcessPackage(text);
+        return OpenPackageCommand(text);
       case kHostAddPanel:
       case kHostRemovePanel:
         return ForwardToSettingsModule(code, text, object);

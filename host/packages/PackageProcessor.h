@@ -5,10 +5,13 @@
 
 namespace zelva::host {
 
-// Opens a package file named on a command line or handed over by another instance.
+// A package named on a command line, handed over by another instance or by
+// host command 1: processed at once, without the wrong-product check. The
+// caller holds the command queue.
 void OpenPackageByPath(const char* path);
 
-// The choose-and-open-package service of modules.
+// The choose-and-open-package service of modules: the open-file dialog, then
+// the chosen packages; a non-zero check flag turns the wrong-product check on.
 extern "C" int32_t __cdecl ChooseAndOpenPackage(const OpenPackageRequest* request);
 
 }  // namespace zelva::host

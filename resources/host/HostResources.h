@@ -7,6 +7,7 @@
 #define IDD_CRASH 1018
 #define IDD_WORKING 5110
 #define IDD_DOCUMENT_FLOATING 5111
+#define IDD_LIVERY_CHOOSER 5112
 #define IDI_HOST 128
 #define IDB_DOCUMENT_TITLE_BAR 118
 
@@ -31,3 +32,7 @@
 // Crash report.
 #define IDC_CRASH_REPORT 1019
 #define IDC_CRASH_COPY 1020
+
+// Livery chooser of a "Multi Livery" package.
+#define IDC_LIVERY_TEXT 1030
+#define IDC_LIVERY_LIST 1031

@@ -1,7 +1,8 @@
 // A small product module for the host's tests; its behaviour is chosen when
 // it is compiled (TEST_MODULE_NAME, TEST_MODULE_INSTALLED, TEST_MODULE_LOAD_RESULT,
 // TEST_MODULE_OMIT_EXECUTE, TEST_MODULE_DIVIDE, TEST_MODULE_CLAIM_FILTER,
-// TEST_MODULE_DOCUMENT). Every call is logged through the host.
+// TEST_MODULE_DOCUMENT, TEST_MODULE_PACKAGES with TEST_MODULE_PACKAGE_AIRCRAFT).
+// Every call is logged through the host.
 #include <cstring>
 #include <string>
 #include <thread>
@@ -48,6 +49,11 @@ __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* conte
   std::memset(&g_info, 0, sizeof(g_info));
   std::strcpy(g_info.displayName, TEST_MODULE_NAME " - FSX");
   std::strcpy(g_info.shortName, TEST_MODULE_NAME);
+#ifdef TEST_MODULE_PACKAGE_AIRCRAFT
+  std::strcpy(g_info.packageAircraftName, TEST_MODULE_PACKAGE_AIRCRAFT);
+#else
+  std::strcpy(g_info.packageAircraftName, TEST_MODULE_NAME);
+#endif
   g_info.installed = TEST_MODULE_INSTALLED;
   return TEST_MODULE_LOAD_RESULT;
 }
@@ -108,6 +114,39 @@ void ShowFloatingDocument() {
 }
 #endif
 
+#ifdef TEST_MODULE_PACKAGES
+// The install button of a product page: the host's file dialog, check on.
+void OpenPackageWithCheck() {
+  OpenPackageRequest request = {1, TEST_MODULE_NAME, "Test 100"};
+  g_host->openPackage(&request);
+  g_host->log("\n%s - test open package returned\n", TEST_MODULE_NAME);
+}
+
+// Logs what the host hands over and answers as a product module would; the
+// variant name chooses a failure.
+INT_PTR InstallPackage(const char* path, const PackageSummary* summary) {
+  DWORD attributes = GetFileAttributesA(path);
+  g_host->log("\n%s - test install [%s] type [%s] version %d aircraft [%s] variant [%s] %s\n", TEST_MODULE_NAME,
+              path, summary->type, summary->fileVersion, summary->aircraft, summary->variant,
+              attributes == INVALID_FILE_ATTRIBUTES ? "missing" : "present");
+  if (lstrcmpiA(summary->type, "Single Livery") != 0 && lstrcmpiA(summary->type, "Aircraft INI") != 0)
+    return kResultUnknown;
+  if (std::strcmp(summary->variant, "Broken Variant") == 0) {
+    std::strcpy(g_host->errorText, "The texture folder could not be written.");
+    return kResultFailed;
+  }
+  // A module that has shown its own message leaves the text empty.
+  if (std::strcmp(summary->variant, "Quiet Variant") == 0) return kResultFailed;
+  return kResultDone;
+}
+
+INT_PTR VariantInstalled(const char* variant) {
+  bool installed = lstrcmpiA(variant, "Test 100") == 0 || lstrcmpiA(variant, "Test 200") == 0;
+  g_host->log("\n%s - test variant [%s] %d\n", TEST_MODULE_NAME, variant, int(installed));
+  return installed ? 1 : 0;
+}
+#endif
+
 __declspec(dllexport) int32_t __cdecl ZELVA_ShowProductWindow(HWND parent) {
   g_host->log("\n%s - test show %d\n", TEST_MODULE_NAME, parent != nullptr);
 #ifndef TEST_MODULE_NOTIFY
@@ -125,6 +164,9 @@ __declspec(dllexport) int32_t __cdecl ZELVA_ShowProductWindow(HWND parent) {
 #ifdef TEST_MODULE_DOCUMENT
   ShowFloatingDocument();
 #endif
+#ifdef TEST_MODULE_PACKAGES
+  OpenPackageWithCheck();
+#endif
   return 1;
 }
 
@@ -136,7 +178,15 @@ __declspec(dllexport) int32_t __cdecl ZELVA_OnMenuChange(int32_t page) {
 }
 
 #ifndef TEST_MODULE_OMIT_EXECUTE
-__declspec(dllexport) INT_PTR __cdecl ExecuteCommand(int32_t command, INT_PTR, INT_PTR) {
+__declspec(dllexport) INT_PTR __cdecl ExecuteCommand(int32_t command, INT_PTR first, INT_PTR second) {
+#ifdef TEST_MODULE_PACKAGES
+  if (command == kModuleInstallPackage)
+    return InstallPackage(reinterpret_cast<const char*>(first), reinterpret_cast<const PackageSummary*>(second));
+  if (command == kModuleVariantInstalled) return VariantInstalled(reinterpret_cast<const char*>(first));
+#else
+  (void)first;
+  (void)second;
+#endif
   g_host->log("\n%s - test command %d\n", TEST_MODULE_NAME, command);
   return command == 2 ? 0 : kResultUnknown;
 }
