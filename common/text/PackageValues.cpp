@@ -14,12 +14,13 @@ bool HasControlCharacter(const char* value) {
 }
 
 // Every component between separators, from begin to end, is a usable name.
-bool ComponentsAreNames(const char* begin, const char* end) {
+// Empty components (doubled separators) name nothing and may be allowed.
+bool ComponentsAreNames(const char* begin, const char* end, bool allowEmpty) {
   const char* start = begin;
   for (const char* p = begin;; ++p) {
     if (p == end || IsSeparator(*p)) {
       size_t length = size_t(p - start);
-      if (length == 0) return false;
+      if (length == 0 && !allowEmpty) return false;
       if (length == 1 && start[0] == '.') return false;
       if (length == 2 && start[0] == '.' && start[1] == '.') return false;
       if (p == end) return true;
@@ -40,7 +41,7 @@ bool IsSafeName(const char* value) {
 
 bool IsSafeRelativePath(const char* value) {
   if (value == nullptr || value[0] == '\0' || HasControlCharacter(value)) return false;
-  return ComponentsAreNames(value, value + std::strlen(value));
+  return ComponentsAreNames(value, value + std::strlen(value), false);
 }
 
 bool IsSafeAbsolutePath(const char* value) {
@@ -60,7 +61,10 @@ bool IsSafeAbsolutePath(const char* value) {
   // A trailing separator names the folder itself.
   if (end > rest && IsSeparator(end[-1])) --end;
   if (end == rest) return drive;
-  return ComponentsAreNames(rest, end);
+  // "$(FSXPath)\Gauges" expands with a doubled separator, which the file
+  // system reads as one; packages written that way must keep working.
+  if (!drive && IsSeparator(*rest)) return false;
+  return ComponentsAreNames(rest, end, true);
 }
 
 }  // namespace zelva::text

@@ -17,8 +17,9 @@ bool IsSafeName(const char* value);
 bool IsSafeRelativePath(const char* value);
 
 // A complete destination: a drive path ("C:\...") or a UNC path ("\\server\share\...")
-// with no "." or ".." component and no ":" after the drive. Relative paths
-// are refused since they would land beside whatever the current folder is.
+// with no "." or ".." component and no ":" after the drive; doubled
+// separators are allowed. Relative paths are refused since they would land
+// beside whatever the current folder is.
 bool IsSafeAbsolutePath(const char* value);
 
 }  // namespace zelva::text

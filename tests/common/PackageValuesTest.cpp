@@ -28,8 +28,9 @@ TEST(PackageValues, DestinationsMustBeCompleteAndWithoutClimbing) {
   EXPECT_TRUE(IsSafeAbsolutePath("c:/fsx/gauges/k50.gau"));
   EXPECT_TRUE(IsSafeAbsolutePath("\\\\server\\share\\fsx"));
   EXPECT_TRUE(IsSafeAbsolutePath("D:\\"));
+  EXPECT_TRUE(IsSafeAbsolutePath("C:\\FSX\\\\Gauges\\k50.gau"));
   for (const char* bad : {"", "fsx\\x", "$(FSXPath)\\Gauges\\x", "\\fsx", "C:fsx", "C:\\FSX\\..\\Windows",
-                          "C:\\FSX\\.\\x", "C:\\FSX\\a:b", "C:\\FSX\\\\x", "\\\\"})
+                          "C:\\FSX\\.\\x", "C:\\FSX\\a:b", "C:\\FSX\\\\..\\x", "\\\\", "\\\\\\x"})
     EXPECT_FALSE(IsSafeAbsolutePath(bad)) << bad;
 }
 
