@@ -10,7 +10,7 @@
 #include "HostState.h"
 #include "PackageReader.h"
 #include "WorkingDialog.h"
-#include "WorkingFolder.h"
+#include "WorkFolders.h"
 
 namespace zelva::host {
 namespace {
@@ -68,8 +68,8 @@ void RunStep(const CommandStep& step, const std::string& workingFolder) {
 }  // namespace
 
 int32_t RunCommandPackage(const char* packagePath) {
-  WorkingFolder folder;
-  if (!folder.valid()) return kResultDone;
+  files::WorkFolder folder;
+  if (!folder.ok()) return kResultDone;
   {
     PackageReader reader;
     reader.ExtractAll(Wide(packagePath), Wide(folder.path()));

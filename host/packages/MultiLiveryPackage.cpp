@@ -13,7 +13,7 @@
 #include "PackageSummaryReader.h"
 #include "PackageValues.h"
 #include "WorkingDialog.h"
-#include "WorkingFolder.h"
+#include "WorkFolders.h"
 
 namespace zelva::host {
 namespace {
@@ -36,7 +36,7 @@ int32_t ReadChoices(const PackageSettings& settings, std::vector<LiveryChoice>& 
   return kResultDone;
 }
 
-void Install(PackageReader& reader, const char* packagePath, const WorkingFolder& folder, const LiveryChoice& choice) {
+void Install(PackageReader& reader, const char* packagePath, const files::WorkFolder& folder, const LiveryChoice& choice) {
   char line[kChoiceChars + 20];
   std::snprintf(line, sizeof(line), "Extracting %s...", choice.name);
   ui::SetWorkingDialogText(1, line);
@@ -55,8 +55,8 @@ void Install(PackageReader& reader, const char* packagePath, const WorkingFolder
 }  // namespace
 
 int32_t RunMultiLiveryPackage(const char* packagePath) {
-  WorkingFolder folder;
-  if (!folder.valid()) return kResultDone;
+  files::WorkFolder folder;
+  if (!folder.ok()) return kResultDone;
   std::vector<LiveryChoice> choices;
   {
     PackageReader reader;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "CommandLinePath.h"
 #include "CommandQueueService.h"
 #include "FixedText.h"
 #include "HostLog.h"
@@ -65,7 +66,8 @@ void OpenPackageByPath(const char* path) {
     HostLog("\nFatal error: Out of memory!\n");
     return;
   }
-  text::CopyBounded(buffer.get(), kPathBufferBytes, path);
+  // The text is a command line: a quoted path must still name its file.
+  text::CopyBounded(buffer.get(), kPathBufferBytes, text::PathFromCommandLine(path).c_str());
   PackageJob job = {buffer.get(), false, false};
   RunPackageJob(job, true);
   HostLog("\nFinished processing ZLP file\n");

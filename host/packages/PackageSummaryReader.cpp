@@ -5,14 +5,14 @@
 
 #include "PackageReader.h"
 #include "PackageSettings.h"
-#include "WorkingFolder.h"
+#include "WorkFolders.h"
 
 namespace zelva::host {
 
 void ReadPackageSummary(const char* packagePath, PackageSummary& summary) {
   std::memset(&summary, 0, sizeof(summary));
-  WorkingFolder folder;
-  if (!folder.valid()) return;
+  files::WorkFolder folder;
+  if (!folder.ok()) return;
   PackageReader reader;
   if (!reader.ExtractFile(Wide(packagePath), Wide(folder.path()), Wide(kPackageSettingsFile))) return;
   reader.Close();

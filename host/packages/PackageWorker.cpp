@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <exception>
 #include <string>
 #include <thread>
 
@@ -62,7 +63,14 @@ void Work(const PackageJob& job) {
 }  // namespace
 
 void RunPackageJob(const PackageJob& job, bool logWaiting) {
-  std::thread worker(&Work, job);
+  std::thread worker;
+  try {
+    worker = std::thread(&Work, job);
+  } catch (const std::exception&) {
+    // Callers run inside window procedures: nothing may escape.
+    HostLog("\nZLP processing could not start a thread\n");
+    return;
+  }
   ui::RunWorkingDialog();
   if (logWaiting) HostLog("\nWaiting for ZLP thread to finish\n");
   worker.join();

@@ -9,7 +9,7 @@
 #include "MultiLiveryPackage.h"
 #include "PackageReader.h"
 #include "PackageSummaryReader.h"
-#include "WorkingFolder.h"
+#include "WorkFolders.h"
 
 namespace zelva::host {
 namespace {
@@ -34,8 +34,8 @@ bool IsType(const PackageSummary& summary, const char* type) { return lstrcmpiA(
 // Every package in the bundle's root, in the order the file system lists
 // them; a cancellation ends the bundle.
 int32_t RunBundle(const char* packagePath, const PackageOptions& options) {
-  WorkingFolder folder;
-  if (!folder.valid()) return kResultDone;
+  files::WorkFolder folder;
+  if (!folder.ok()) return kResultDone;
   {
     PackageReader reader;
     reader.ExtractAll(Wide(packagePath), Wide(folder.path()));

@@ -16,7 +16,7 @@
 #include "HostResources.h"
 #include "HostState.h"
 #include "StatusWindow.h"
-#include "TempFolders.h"
+#include "WorkFolders.h"
 
 namespace zelva::ui {
 namespace {
@@ -223,7 +223,7 @@ bool MainWindow::Initialise() {
   }
 
   SetStatusText("Cleaning up...");
-  host::ClearTemporaryFolders();
+  files::ClearTemporaryFolders();
 
   SetStatusText("Starting ZELVA Hangardesk...");
   CloseStatusWindow();

@@ -14,7 +14,7 @@
 #include "LiveryPaths.h"
 #include "ModuleContext.h"
 #include "PackageArchive.h"
-#include "WorkFolder.h"
+#include "WorkFolders.h"
 
 namespace zelva::module {
 namespace {
@@ -62,7 +62,7 @@ int Install(const char* packagePath, const PackageSummary& summary) {
     return kResultFailed;
   }
 
-  WorkFolder work;
+  files::WorkFolder work;
   if (!work.ok()) {
     SetHostError("There was an error creating a temporary folder!");
     return kResultFailed;

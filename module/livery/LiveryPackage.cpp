@@ -18,7 +18,7 @@
 #include "TextureExtraction.h"
 #include "TextureTarget.h"
 #include "VariantCodes.h"
-#include "WorkFolder.h"
+#include "WorkFolders.h"
 
 namespace zelva::module {
 namespace {
@@ -29,7 +29,7 @@ constexpr char kLiverySection[] = "fltsim.x";
 constexpr int kVariantNotInstalled = 99999;
 constexpr size_t kLongValue = 1000;
 
-bool IsSingleLivery(const WorkFolder& work) {
+bool IsSingleLivery(const files::WorkFolder& work) {
   char type[kNameChars];
   ReadProfileText(work.File(kSettingsFile).c_str(), kSettingsSection, "Type", kSingleLivery, type);
   return _stricmp(type, kSingleLivery) == 0;
@@ -122,7 +122,7 @@ int WriteEntry(LiveryFacts& livery, const char* workConfig) {
   return kResultDone;
 }
 
-int InstallLivery(PackageArchive& archive, const WorkFolder& work, int version) {
+int InstallLivery(PackageArchive& archive, const files::WorkFolder& work, int version) {
   Log("\nInstalling livery ZLP\n");
   Log("\tWorking folder: %s\n", work.path());
   const std::string settings = work.File(kSettingsFile);
@@ -204,7 +204,7 @@ int InstallLivery(PackageArchive& archive, const WorkFolder& work, int version) 
 int Prepare(const char* packagePath) {
   int result = kResultDone;
   {
-    WorkFolder work;
+    files::WorkFolder work;
     if (!work.ok()) return NoWorkFolder();
     PackageArchive archive(packagePath);
     archive.Open();
@@ -221,7 +221,7 @@ int Prepare(const char* packagePath) {
 }
 
 int InstallOrFail(const char* packagePath) {
-  WorkFolder work;
+  files::WorkFolder work;
   if (!work.ok()) return NoWorkFolder();
   PackageArchive archive(packagePath);
   archive.Open();

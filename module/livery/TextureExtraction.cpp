@@ -2,7 +2,7 @@
 
 #include "InstallMessages.h"
 #include "ModuleContext.h"
-#include "WorkFolder.h"
+#include "WorkFolders.h"
 
 namespace zelva::module {
 namespace {
@@ -59,7 +59,7 @@ void InstallTextureFiles(PackageArchive& archive, const LiveryFacts& livery, con
   const std::string staging = std::string(target.folder) + "\\" + livery.packageFolder;
   Log("\tMoving folder %s\n\t\tTo: %s\n", staging.c_str(), target.folder);
   MoveFilesUp(WideFromAnsi(staging.c_str()), targetFolder);
-  DeleteFolderTree(staging.c_str());
+  files::DeleteFolderTree(staging.c_str());
 }
 
 }  // namespace zelva::module

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "ArchiveLog.h"
-#include "TempFolders.h"
+#include "WorkFolders.h"
 #include "TestFolder.h"
 #include "WideText.h"
 
@@ -104,11 +104,11 @@ ScratchFolder::ScratchFolder() {
   static int serial = 0;
   path_ = std::wstring(temp) + L"zelva_archive_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
           std::to_wstring(serial++) + L"\\";
-  zelva::host::DeleteFolderTree(Cabinet::BytesFromWide(path_, CP_ACP).c_str());
+  zelva::files::DeleteFolderTree(Cabinet::BytesFromWide(path_, CP_ACP).c_str());
   CreateDirectoryW(path_.c_str(), nullptr);
 }
 
-ScratchFolder::~ScratchFolder() { zelva::host::DeleteFolderTree(Cabinet::BytesFromWide(path_, CP_ACP).c_str()); }
+ScratchFolder::~ScratchFolder() { zelva::files::DeleteFolderTree(Cabinet::BytesFromWide(path_, CP_ACP).c_str()); }
 
 LogCapture::LogCapture() {
   g_log.clear();

@@ -11,7 +11,7 @@
 #include "PackageMaker.h"
 #include "RegistryScope.h"
 #include "RemoteListView.h"
-#include "TempFolders.h"
+#include "WorkFolders.h"
 
 using namespace zelva::testing;
 
@@ -62,7 +62,7 @@ class PackageProcessorTest : public ::testing::Test {
     if (process_) {
       EXPECT_EQ(process_->Wait(), 0u);
     }
-    if (!windowsFolder_.empty()) zelva::host::DeleteFolderTree(windowsFolder_.c_str());
+    if (!windowsFolder_.empty()) zelva::files::DeleteFolderTree(windowsFolder_.c_str());
   }
   void UseSimulatorFolder() { registry_.SetString(HKEY_CURRENT_USER, kFsxKey, "AppPath", files_ / "FSX"); }
   // Once the host has run the package of its own command line (there is

@@ -9,8 +9,10 @@
 #include <memory>
 #include <string>
 
+#include "DialogAnswerer.h"
 #include "HostProcess.h"
 #include "K50Setup.h"
+#include "LiveryPackages.h"
 #include "RegistryScope.h"
 
 using namespace zelva::testing;
@@ -22,10 +24,10 @@ const char kFsxKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\flight simulator\\
 
 class HostDrivenTest : public ::testing::Test {
  protected:
-  void Start() {
+  void Start(const std::string& arguments = "") {
     registry_.SetString(HKEY_CURRENT_USER, kFsxKey, "AppPath", fsx_.path());
     host_.AddLibrary(WindowsPathOf(ZELVA_MODULE_PATH), "ZELVA K50X.dll");
-    process_ = std::make_unique<Process>(host_.programPath(), "", host_.programFolder());
+    process_ = std::make_unique<Process>(host_.programPath(), arguments, host_.programFolder());
     main_ = WaitForMainWindow(process_->id());
     ASSERT_NE(main_, nullptr);
     ASSERT_TRUE(WaitForLog(host_, "Load complete."));
@@ -36,10 +38,21 @@ class HostDrivenTest : public ::testing::Test {
       EXPECT_EQ(process_->Wait(), 0u);
     }
   }
-  void InstallVariant(const char* folder) {
+  void InstallVariant(const char* folder, const std::string& config = "[fuel]\r\nfuel_type=2\r\n") {
     std::string path = fsx_ / ("SimObjects\\Airplanes\\" + std::string(folder));
     SHCreateDirectoryExA(nullptr, path.c_str(), nullptr);
-    WriteWholeFile(path + "\\aircraft.cfg", "[fuel]\r\nfuel_type=2\r\n");
+    WriteWholeFile(path + "\\aircraft.cfg", config);
+  }
+  // A livery package for the K50-200LR, written by the project's own writer.
+  std::string LiveryPackage(const char* name, int fileVersion, const char* variant) {
+    std::string path = packages_ / (std::string(name) + ".zlp");
+    EXPECT_TRUE(WritePackage(packages_.path() + "\\", path,
+                             {{"Settings.dat", SettingsText("Single Livery", fileVersion, "ZELVA K50X", variant)},
+                              {"Config.cfg", "[fltsim.x]\r\ntitle=K50 " + std::string(name) + "\r\nui_variation=" + name +
+                                                 "\r\ntexture=" + name + "\r\natc_id=ZK-" + name + "\r\n"},
+                              {"Aircraft.INI", "[Options]\r\nTugType=1\r\n"},
+                              {"Texture." + std::string(name) + "\\k50_fuse.bmp", "BM fuselage"}}));
+    return path;
   }
   void ChooseK50() {
     HWND list = GetDlgItem(main_, kProductList);
@@ -50,7 +63,7 @@ class HostDrivenTest : public ::testing::Test {
   }
   HWND ProductWindow() const { return FindWindowExA(GetDlgItem(main_, kContentArea), nullptr, "#32770", nullptr); }
 
-  TestFolder fsx_;
+  TestFolder fsx_, packages_;
   RegistryScope registry_;
   HostInstallation host_;
   AppDataOverride profile_{host_.roaming()};
@@ -93,6 +106,51 @@ TEST_F(HostDrivenTest, ChoosingTheProductShowsItsWindowAndMenuAndTheMenuSwitches
   EXPECT_EQ(SendMessageA(bar, SBM_GETPOS, 0, 0), 0);
   SendMessageA(product, WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(short(-WHEEL_DELTA))), 0);
   EXPECT_EQ(SendMessageA(bar, SBM_GETPOS, 0, 0), 20);
+}
+
+// A package named on the command line goes from the host's processor through
+// module command 1 into the simulator, under the working dialog.
+TEST_F(HostDrivenTest, ALiveryPackageOnTheCommandLineLandsInTheSimulator) {
+  registry_.SetString(HKEY_LOCAL_MACHINE, kProductKey, "DisplayVersion", "1.4.2", KEY_WOW64_32KEY);
+  InstallVariant("ZELVA K50-200LR",
+                 "[fltsim.0]\r\ntitle=K50 Nordair\r\nui_variation=Nordair\r\ntexture=Nordair\r\n\r\n"
+                 "[fuel]\r\nfuel_type=2\r\n");
+  SHCreateDirectoryExA(nullptr, (fsx_ / "ZELVA\\ZELVA K50X\\Aircraft\\Backups").c_str(), nullptr);
+  std::string package = LiveryPackage("Aurora", 1, "ZELVA K50-200LR");
+  Start("\"" + package + "\"");
+  ASSERT_TRUE(WaitForLog(host_, "Finished processing ZLP file")) << host_.Log();
+
+  std::string aircraft = fsx_ / "SimObjects\\Airplanes\\ZELVA K50-200LR\\";
+  std::string config = ReadWholeFile(aircraft + "aircraft.cfg");
+  // Sorted: Aurora before Nordair, both before the section that followed them.
+  size_t aurora = config.find("ui_variation=Aurora"), nordair = config.find("ui_variation=Nordair");
+  EXPECT_LT(aurora, nordair) << config;
+  EXPECT_LT(nordair, config.find("[fuel]")) << config;
+  EXPECT_EQ(ReadWholeFile(aircraft + "Texture.Aurora\\k50_fuse.bmp"), "BM fuselage");
+  EXPECT_EQ(ReadWholeFile(fsx_ / "ZELVA\\ZELVA K50X\\Aircraft\\ZK-Aurora.ini"), "[Options]\r\nTugType=1\r\n");
+  std::string log = host_.Log();
+  size_t started = log.find("Starting ZLP Processor"), installing = log.find("LiveryMan processing ZLP"),
+         sorted = log.find(" done with all ");
+  EXPECT_LT(started, installing) << log;
+  EXPECT_LT(installing, sorted) << log;
+  EXPECT_EQ(FindProcessWindow("Working", process_->id()), nullptr);
+}
+
+// The module reports its own failure; the host must not show a second,
+// empty report, and the run must end.
+TEST_F(HostDrivenTest, ARefusedLiveryIsReportedOnce) {
+  registry_.SetString(HKEY_LOCAL_MACHINE, kProductKey, "DisplayVersion", "1.4.2", KEY_WOW64_32KEY);
+  InstallVariant("ZELVA K50-200LR");
+  std::string package = LiveryPackage("Borealis", 0, "800WL");
+  std::string before = ReadWholeFile(fsx_ / "SimObjects\\Airplanes\\ZELVA K50-200LR\\aircraft.cfg");
+  Start("\"" + package + "\"");
+  DialogAnswerer report("An error occured", IDOK, 60000, process_->id());
+  ASSERT_TRUE(report.Wait());
+  EXPECT_NE(report.text().find("\"Borealis\" is from an unknown product variant!"), std::string::npos) << report.text();
+  // A second box would hold the worker and keep this line from coming.
+  EXPECT_TRUE(WaitForLog(host_, "Finished processing ZLP file", 15000)) << host_.Log();
+  EXPECT_EQ(FindProcessWindow("An error occured", process_->id()), nullptr);
+  EXPECT_EQ(ReadWholeFile(fsx_ / "SimObjects\\Airplanes\\ZELVA K50-200LR\\aircraft.cfg"), before);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include "HostState.h"
 #include "K50Setup.h"
-#include "TempFolders.h"
+#include "WorkFolders.h"
 #include "TestFolder.h"
 
 using namespace zelva;
@@ -148,7 +148,7 @@ TEST_F(ProductDetectionTest, MissingSimulatorMeansNoVariantWhereverARelativePath
   k50_.RegisterProduct();
   host::Context().fsxRoot[0] = '\0';
   bool loaded = k50_.Load();
-  for (const std::string& decoy : decoys) host::DeleteFolderTree(decoy.c_str());
+  for (const std::string& decoy : decoys) files::DeleteFolderTree(decoy.c_str());
   ASSERT_TRUE(loaded);
   EXPECT_EQ(k50_.info().installed, 0);
   EXPECT_TRUE(k50_.Logged("\t\tPath: SimObjects\\Airplanes\\ZELVA K50-200LR\\aircraft.cfg\r\n"));

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "TempFolders.h"
+#include "WorkFolders.h"
 
 namespace zelva::testing {
 
@@ -15,11 +15,11 @@ TestFolder::TestFolder() {
   char name[MAX_PATH];
   std::snprintf(name, sizeof(name), "%szelva_test_%lu_%d\\", temp, GetCurrentProcessId(), serial++);
   path_ = name;
-  host::DeleteFolderTree(path_.c_str());
+  files::DeleteFolderTree(path_.c_str());
   CreateDirectoryA(path_.c_str(), nullptr);
 }
 
-TestFolder::~TestFolder() { host::DeleteFolderTree(path_.c_str()); }
+TestFolder::~TestFolder() { files::DeleteFolderTree(path_.c_str()); }
 
 std::string ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -1,4 +1,4 @@
-#include "TempFolders.h"
+#include "WorkFolders.h"
 
 #include <shellapi.h>
 
@@ -7,7 +7,7 @@
 
 #include "FixedText.h"
 
-namespace zelva::host {
+namespace zelva::files {
 namespace {
 
 constexpr int kFolderNumbers = 10000;
@@ -21,7 +21,12 @@ bool TemporaryFolder(char (&folder)[kPathChars]) {
   return true;
 }
 
-// RAII owner of a FindFirstFile search.
+// "ZELVA_HDK%04d" in folder; false when it does not fit with a trailing backslash.
+bool NumberedName(const char* folder, int number, char (&name)[kPathChars]) {
+  int length = std::snprintf(name, sizeof(name), "%sZELVA_HDK%04d", folder, number);
+  return length >= 0 && size_t(length) + 2 <= sizeof(name);
+}
+
 class FindHandle {
  public:
   explicit FindHandle(HANDLE handle) : handle_(handle) {}
@@ -45,8 +50,7 @@ bool MakeTemporaryFolderName(char (&path)[kPathChars]) {
   if (!TemporaryFolder(folder)) return false;
   for (int number = 0; number < kFolderNumbers; ++number) {
     char candidate[kPathChars];
-    int length = std::snprintf(candidate, sizeof(candidate), "%sZELVA_HDK%04d", folder, number);
-    if (length < 0 || size_t(length) + 2 > sizeof(candidate)) return false;
+    if (!NumberedName(folder, number, candidate)) return false;
     if (GetFileAttributesA(candidate) != INVALID_FILE_ATTRIBUTES) continue;
     text::CopyBounded(path, candidate);
     text::AppendBounded(path, "\\");
@@ -86,8 +90,30 @@ bool DeleteFolderTree(const char* folder) {
   SHFILEOPSTRUCTA operation = {};
   operation.wFunc = FO_DELETE;
   operation.pFrom = from;
-  operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION;
+  operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
   return SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
 }
 
-}  // namespace zelva::host
+WorkFolder::WorkFolder() {
+  char folder[kPathChars];
+  if (!TemporaryFolder(folder)) return;
+  for (int number = 0; number < kFolderNumbers; ++number) {
+    char candidate[kPathChars];
+    if (!NumberedName(folder, number, candidate)) return;
+    // Creating the folder claims its number: a nested step, or another
+    // thread, takes the next one.
+    if (!CreateDirectoryA(candidate, nullptr)) {
+      if (GetLastError() == ERROR_ALREADY_EXISTS) continue;
+      return;
+    }
+    text::CopyBounded(path_, candidate);
+    text::AppendBounded(path_, "\\");
+    return;
+  }
+}
+
+WorkFolder::~WorkFolder() {
+  if (ok()) DeleteFolderTree(path_);
+}
+
+}  // namespace zelva::files

@@ -1,4 +1,4 @@
-#include "TempFolders.h"
+#include "WorkFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ using namespace zelva::testing;
 
 namespace {
 
-TEST(TempFolders, NextNameSkipsTakenNumbersAndClearRemovesAllFolders) {
+TEST(WorkFolders, NextNameSkipsTakenNumbersAndClearRemovesAllFolders) {
   TestFolder temp;
   TemporaryFolderOverride override(temp.path());
   CreateDirectoryA((temp / "ZELVA_HDK0000").c_str(), nullptr);
@@ -17,7 +17,7 @@ TEST(TempFolders, NextNameSkipsTakenNumbersAndClearRemovesAllFolders) {
   WriteWholeFile(temp / "ZELVA_HDK0001\\left over.bmp", "data");
 
   char name[kPathChars];
-  ASSERT_TRUE(host::MakeTemporaryFolderName(name));
+  ASSERT_TRUE(files::MakeTemporaryFolderName(name));
   EXPECT_EQ(std::string(name), temp / "ZELVA_HDK0002\\");
   EXPECT_FALSE(Exists(name));  // named, not created
 
@@ -28,10 +28,10 @@ TEST(TempFolders, NextNameSkipsTakenNumbersAndClearRemovesAllFolders) {
   WriteWholeFile(temp / "ZELVA_HDK0003", "not a folder");
   CreateDirectoryA((temp / "Other").c_str(), nullptr);
 
-  ASSERT_TRUE(host::MakeTemporaryFolderName(name));
+  ASSERT_TRUE(files::MakeTemporaryFolderName(name));
   EXPECT_EQ(std::string(name), temp / "ZELVA_HDK0004\\");
 
-  host::ClearTemporaryFolders();
+  files::ClearTemporaryFolders();
   EXPECT_FALSE(Exists(temp / "ZELVA_HDK0000"));
   EXPECT_FALSE(Exists(temp / "ZELVA_HDK0001"));
   EXPECT_FALSE(Exists(temp / "ZELVA_HDK0002"));
@@ -39,17 +39,39 @@ TEST(TempFolders, NextNameSkipsTakenNumbersAndClearRemovesAllFolders) {
   EXPECT_TRUE(Exists(temp / "Other"));
 }
 
-TEST(TempFolders, DeleteFolderTreeTakesTrailingBackslashAndReportsFailure) {
+TEST(WorkFolders, DeleteFolderTreeTakesTrailingBackslashAndReportsFailure) {
   TestFolder temp;
   const std::string tree = temp / "tree\\";
   CreateDirectoryA(tree.c_str(), nullptr);
   CreateDirectoryA((tree + "sub").c_str(), nullptr);
   WriteWholeFile(tree + "sub\\file.txt", "x");
-  EXPECT_TRUE(host::DeleteFolderTree(tree.c_str()));
+  EXPECT_TRUE(files::DeleteFolderTree(tree.c_str()));
   EXPECT_FALSE(Exists(tree));
-  EXPECT_FALSE(host::DeleteFolderTree(tree.c_str()));
-  EXPECT_FALSE(host::DeleteFolderTree(""));
-  EXPECT_FALSE(host::DeleteFolderTree(nullptr));
+  EXPECT_FALSE(files::DeleteFolderTree(tree.c_str()));
+  EXPECT_FALSE(files::DeleteFolderTree(""));
+  EXPECT_FALSE(files::DeleteFolderTree(nullptr));
+}
+
+// Nested steps each claim a folder of their own, and each leaves nothing.
+TEST(WorkFolders, AWorkFolderIsClaimedAtOnceAndGoesWithItsOwner) {
+  TestFolder temp;
+  TemporaryFolderOverride override(temp.path());
+  CreateDirectoryA((temp / "ZELVA_HDK0000").c_str(), nullptr);
+  {
+    files::WorkFolder outer;
+    ASSERT_TRUE(outer.ok());
+    EXPECT_EQ(std::string(outer.path()), temp / "ZELVA_HDK0001\\");
+    WriteWholeFile(outer.File("Settings.dat"), "[Settings]");
+    {
+      files::WorkFolder inner;
+      ASSERT_TRUE(inner.ok());
+      EXPECT_EQ(std::string(inner.path()), temp / "ZELVA_HDK0002\\");
+    }
+    EXPECT_FALSE(Exists(temp / "ZELVA_HDK0002"));
+    EXPECT_TRUE(Exists(outer.File("Settings.dat")));
+  }
+  EXPECT_FALSE(Exists(temp / "ZELVA_HDK0001"));
+  EXPECT_TRUE(Exists(temp / "ZELVA_HDK0000"));
 }
 
 }  // namespace
