@@ -422,4 +422,40 @@ TEST_F(PackageProcessorTest, WrongProductCheckActsOnlyForTheFileDialog) {
   EXPECT_FALSE(WorkingFoldersLeft());
 }
 
+// Several packages chosen at once: the dialog hands over a folder and names,
+// which are processed one after the other in the order the dialog lists them.
+TEST_F(PackageProcessorTest, SeveralFilesChosenInTheDialogAreProcessedInTheirOrder) {
+  for (const char* name : {"c.zlp", "a.zlp", "b.zlp"})
+    ASSERT_TRUE(PackageMaker().Settings(LiverySettings("Test Livery", "Test 100")).Write(Package(name)));
+  Start();
+  HWND products = GetDlgItem(main_, kProductList);
+  LRESULT index = SendMessageA(products, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>("Test Livery - FSX"));
+  ASSERT_GE(index, 0);
+  SendMessageA(products, CB_SETCURSEL, WPARAM(index), 0);
+  PostMessageA(main_, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(products));
+  HWND open = WaitForWindow("Open", HostId());
+  ASSERT_NE(open, nullptr);
+  int nameField = GetDlgItem(open, 0x47c) != nullptr ? 0x47c : 0x480;
+  // A folder typed into the name field opens it; the names then follow.
+  SetDlgItemTextA(open, nameField, files_.path().c_str());
+  Press(open, IDOK);
+  Sleep(500);
+  ASSERT_TRUE(IsWindow(open));
+  SetDlgItemTextA(open, nameField, "\"c.zlp\" \"a.zlp\" \"b.zlp\"");
+  Press(open, IDOK);
+  ASSERT_TRUE(WaitForLog(host_, "Test Livery - test open package returned")) << host_.Log();
+
+  std::string log = host_.Log();
+  EXPECT_EQ(Count(log, "\tProcessing mutiple ZLPs"), 1u) << log;
+  size_t c = log.find(InstallLine("Test Livery", Package("c.zlp"), "Single Livery"));
+  size_t a = log.find(InstallLine("Test Livery", Package("a.zlp"), "Single Livery"));
+  size_t b = log.find(InstallLine("Test Livery", Package("b.zlp"), "Single Livery"));
+  ASSERT_NE(c, std::string::npos) << log;
+  EXPECT_LT(c, a) << log;
+  EXPECT_LT(a, b) << log;
+  EXPECT_NE(b, std::string::npos) << log;
+  EXPECT_FALSE(WorkingFoldersLeft());
+}
+
 }  // namespace
+
