@@ -60,6 +60,30 @@ void DrawRoundedRect(Gdiplus::Graphics& graphics, const Gdiplus::Pen& pen, const
   graphics.DrawPath(&pen, RoundedRectPath(rect, radius).get());
 }
 
+void FillPage(Gdiplus::Graphics& graphics, const RECT& client) {
+  Gdiplus::SolidBrush page{Gdiplus::Color(palette::kPage)};
+  graphics.FillRectangle(&page, 0.0f, 0.0f, float(client.right), float(client.bottom));
+}
+
+Gdiplus::RectF FillCard(Gdiplus::Graphics& graphics, const RECT& client, float radius) {
+  FillPage(graphics, client);
+  const Gdiplus::RectF card(0.0f, 0.0f, float(client.right) - 1.0f, float(client.bottom) - 1.0f);
+  Gdiplus::SolidBrush white{Gdiplus::Color(palette::kCard)};
+  FillRoundedRect(graphics, white, card, radius);
+  return card;
+}
+
+void FinishCard(Gdiplus::Graphics& graphics, const Gdiplus::RectF& card, float radius, Gdiplus::ARGB bandColor,
+                const Gdiplus::RectF& band) {
+  auto outline = RoundedRectPath(card, radius);
+  graphics.SetClip(outline.get());
+  Gdiplus::SolidBrush fill{Gdiplus::Color(bandColor)};
+  graphics.FillRectangle(&fill, band);
+  graphics.ResetClip();
+  Gdiplus::Pen border{Gdiplus::Color(palette::kCardBorder), 1.0f};
+  DrawRoundedRect(graphics, border, card, radius);
+}
+
 namespace {
 
 void ApplyAlignment(Gdiplus::StringFormat& format, TextAlign align) {

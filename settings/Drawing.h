@@ -41,6 +41,14 @@ void FillRoundedRect(Gdiplus::Graphics& graphics, const Gdiplus::Brush& brush, c
 void DrawRoundedRect(Gdiplus::Graphics& graphics, const Gdiplus::Pen& pen, const Gdiplus::RectF& rect, float radius);
 std::unique_ptr<Gdiplus::GraphicsPath> RoundedRectPath(const Gdiplus::RectF& rect, float radius);
 
+// The page colour over the whole client area, the ground of every window.
+void FillPage(Gdiplus::Graphics& graphics, const RECT& client);
+// The page with a white card over the client area; the card's outline.
+Gdiplus::RectF FillCard(Gdiplus::Graphics& graphics, const RECT& client, float radius);
+// A coloured band kept inside the card's rounded outline, then the outline.
+void FinishCard(Gdiplus::Graphics& graphics, const Gdiplus::RectF& card, float radius, Gdiplus::ARGB bandColor,
+                const Gdiplus::RectF& band);
+
 enum class TextAlign { kNear, kCenter, kFar };
 
 // Height of text wrapped to width, rounded up to whole pixels.

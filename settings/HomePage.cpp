@@ -152,8 +152,7 @@ void HomePage::Paint(HDC dc) {
   BufferedSurface surface(dc, client);
   Gdiplus::Graphics& g = surface.graphics();
   const float w = float(client.right);
-  Gdiplus::SolidBrush page{Gdiplus::Color(palette::kPage)};
-  g.FillRectangle(&page, 0.0f, 0.0f, w, float(client.bottom));
+  FillPage(g, client);
 
   const float header = style_.PxF(kHeader);
   if (Gdiplus::Bitmap* image = headerImage_.bitmap()) {

@@ -165,26 +165,11 @@ void NotificationCard::Paint(HDC dc) {
   GetClientRect(window(), &client);
   BufferedSurface surface(dc, client);
   Gdiplus::Graphics& g = surface.graphics();
-  const float w = float(client.right), h = float(client.bottom);
-
-  Gdiplus::SolidBrush page{Gdiplus::Color(palette::kPage)};
-  g.FillRectangle(&page, 0.0f, 0.0f, w, h);
-  const Gdiplus::RectF card(0.0f, 0.0f, w - 1.0f, h - 1.0f);
   const float radius = style_.PxF(kRadius);
-  Gdiplus::SolidBrush white{Gdiplus::Color(palette::kCard)};
-  FillRoundedRect(g, white, card, radius);
-
+  const Gdiplus::RectF card = FillCard(g, client, radius);
   const bool question = record_.producerMark == kPanelMarkLiveryQuestion;
   const Gdiplus::ARGB mark = question ? palette::kQuestion : palette::kAccent;
-  {
-    auto outline = RoundedRectPath(card, radius);
-    g.SetClip(outline.get());
-    Gdiplus::SolidBrush stripe{Gdiplus::Color(mark)};
-    g.FillRectangle(&stripe, 0.0f, 0.0f, style_.PxF(kStripe), h);
-    g.ResetClip();
-  }
-  Gdiplus::Pen border{Gdiplus::Color(palette::kCardBorder), 1.0f};
-  DrawRoundedRect(g, border, card, radius);
+  FinishCard(g, card, radius, mark, Gdiplus::RectF(0.0f, 0.0f, style_.PxF(kStripe), float(client.bottom)));
 
   const float iconSize = style_.PxF(kIcon);
   const Gdiplus::RectF icon(style_.PxF(kStripe + kPadding), style_.PxF(kPadding), iconSize, iconSize);

@@ -138,8 +138,7 @@ void NotificationList::Paint(HDC dc) {
   GetClientRect(window(), &client);
   BufferedSurface surface(dc, client);
   Gdiplus::Graphics& g = surface.graphics();
-  Gdiplus::SolidBrush page{Gdiplus::Color(palette::kPage)};
-  g.FillRectangle(&page, 0, 0, client.right, client.bottom);
+  FillPage(g, client);
   if (!cards_.empty()) return;
 
   const float width = float(client.right - GetSystemMetrics(SM_CXVSCROLL));

@@ -74,23 +74,10 @@ void SettingsBox::Paint(HDC dc) {
   GetClientRect(window(), &client);
   BufferedSurface surface(dc, client);
   Gdiplus::Graphics& g = surface.graphics();
-  const float w = float(client.right), h = float(client.bottom);
-  Gdiplus::SolidBrush page{Gdiplus::Color(palette::kPage)};
-  g.FillRectangle(&page, 0.0f, 0.0f, w, h);
-
-  const Gdiplus::RectF card(0.0f, 0.0f, w - 1.0f, h - 1.0f);
+  const float w = float(client.right);
   const float radius = style_.PxF(6.0f);
-  Gdiplus::SolidBrush white{Gdiplus::Color(palette::kCard)};
-  FillRoundedRect(g, white, card, radius);
-  {
-    auto outline = RoundedRectPath(card, radius);
-    g.SetClip(outline.get());
-    Gdiplus::SolidBrush accent{Gdiplus::Color(palette::kAccent)};
-    g.FillRectangle(&accent, 0.0f, 0.0f, w, style_.PxF(kTitleBar));
-    g.ResetClip();
-  }
-  Gdiplus::Pen border{Gdiplus::Color(palette::kCardBorder), 1.0f};
-  DrawRoundedRect(g, border, card, radius);
+  const Gdiplus::RectF card = FillCard(g, client, radius);
+  FinishCard(g, card, radius, palette::kAccent, Gdiplus::RectF(0.0f, 0.0f, w, style_.PxF(kTitleBar)));
   const float pad = style_.PxF(kPadding);
   DrawTextBlock(g, L"Settings", style_.caption(), palette::kOnAccent,
                 Gdiplus::RectF(pad, 0.0f, w - 2 * pad, style_.PxF(kTitleBar)), TextAlign::kNear, true);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "FileHandles.h"
 #include "FixedText.h"
 
 namespace zelva::files {
@@ -26,21 +27,6 @@ bool NumberedName(const char* folder, int number, char (&name)[kPathChars]) {
   int length = std::snprintf(name, sizeof(name), "%sZELVA_HDK%04d", folder, number);
   return length >= 0 && size_t(length) + 2 <= sizeof(name);
 }
-
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  ~FindHandle() {
-    if (valid()) FindClose(handle_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 }  // namespace
 
@@ -67,14 +53,14 @@ void ClearTemporaryFolders() {
   if (!text::AppendBounded(pattern, "ZELVA_HDK*")) return;
 
   WIN32_FIND_DATAA entry;
-  FindHandle search(FindFirstFileA(pattern, &entry));
-  if (!search.valid()) return;
+  FileSearch search(pattern, entry);
+  if (!search.found()) return;
   do {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
     char target[kPathChars];
     text::CopyBounded(target, folder);
     if (text::AppendBounded(target, entry.cFileName)) DeleteFolderTree(target);
-  } while (FindNextFileA(search.get(), &entry));
+  } while (search.Next(entry));
 }
 
 bool DeleteFolderTree(const char* folder) {

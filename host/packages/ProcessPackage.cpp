@@ -9,25 +9,11 @@
 #include "MultiLiveryPackage.h"
 #include "PackageReader.h"
 #include "PackageSummaryReader.h"
+#include "FileHandles.h"
 #include "WorkFolders.h"
 
 namespace zelva::host {
 namespace {
-
-class FileSearch {
- public:
-  FileSearch(const std::string& pattern, WIN32_FIND_DATAA& entry) : handle_(FindFirstFileA(pattern.c_str(), &entry)) {}
-  ~FileSearch() {
-    if (found()) FindClose(handle_);
-  }
-  FileSearch(const FileSearch&) = delete;
-  FileSearch& operator=(const FileSearch&) = delete;
-  bool found() const { return handle_ != INVALID_HANDLE_VALUE; }
-  bool Next(WIN32_FIND_DATAA& entry) { return FindNextFileA(handle_, &entry) != FALSE; }
-
- private:
-  HANDLE handle_;
-};
 
 bool IsType(const PackageSummary& summary, const char* type) { return lstrcmpiA(summary.type, type) == 0; }
 
@@ -41,7 +27,7 @@ int32_t RunBundle(const char* packagePath, const PackageOptions& options) {
     reader.ExtractAll(Wide(packagePath), Wide(folder.path()));
   }
   WIN32_FIND_DATAA entry;
-  FileSearch search(std::string(folder.path()) + "*.zlp", entry);
+  files::FileSearch search((std::string(folder.path()) + "*.zlp").c_str(), entry);
   if (!search.found()) return kResultDone;
   int32_t result = kResultDone;
   do {

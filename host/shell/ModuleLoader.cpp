@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "FileHandles.h"
 #include "FixedText.h"
 #include "HostLog.h"
 #include "HostState.h"
@@ -97,8 +98,8 @@ void LoadProductModules() {
   text::CopyBounded(pattern, context.programFolder);
   text::AppendBounded(pattern, "*.dll");
   WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA(pattern, &entry);
-  if (search != INVALID_HANDLE_VALUE) {
+  files::FileSearch search(pattern, entry);
+  if (search.found()) {
     do {
       // The table is full: further libraries stay unloaded.
       if (g_count >= kProductSlots) break;
@@ -109,8 +110,7 @@ void LoadProductModules() {
         ++g_count;
         context.moduleCount = g_count;
       }
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
+    } while (search.Next(entry));
   }
 
   HostLog("\nFinished loading product modules.\nSorting product modules\n");

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "FileHandles.h"
 #include "LiveryEntries.h"
 #include "LiveryFiles.h"
 #include "LiveryInsertion.h"
@@ -9,23 +10,9 @@
 namespace zelva::module {
 namespace {
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
 bool ReadWhole(const char* path, std::string& content) {
-  FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  files::FileHandle file(
+      CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size;
   if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x40000000) return false;
   content.resize(size_t(size.QuadPart));
@@ -39,7 +26,8 @@ bool ReadWhole(const char* path, std::string& content) {
 }
 
 bool WriteWhole(const char* path, const std::string& content) {
-  FileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  files::FileHandle file(
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return false;
   size_t done = 0;
   while (done < content.size()) {

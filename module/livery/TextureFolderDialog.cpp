@@ -64,7 +64,7 @@ bool AskTextureFolderName(char (&name)[kNameChars]) {
   HostContext* host = Host();
   INT_PTR result = DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_TEXTURE_FOLDER),
                                    host != nullptr ? host->mainWindow : nullptr,
-                                   &DialogProcedure<TextureFolderDialog>, reinterpret_cast<LPARAM>(&dialog));
+                                   &ui::DialogProcedure<TextureFolderDialog>, reinterpret_cast<LPARAM>(&dialog));
   return result == IDOK;
 }
 

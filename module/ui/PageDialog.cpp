@@ -31,7 +31,7 @@ std::unique_ptr<PageDialog> PageDialog::Create(int page, HWND area, HWND product
   if (entry == nullptr) return nullptr;
   std::unique_ptr<PageDialog> dialog(new PageDialog(page, productWindow));
   HWND window = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(entry->dialogTemplate), area,
-                                   &DialogProcedure<PageDialog>, reinterpret_cast<LPARAM>(dialog.get()));
+                                   &ui::DialogProcedure<PageDialog>, reinterpret_cast<LPARAM>(dialog.get()));
   if (window == nullptr) {
     dialog->window_ = nullptr;
     return nullptr;

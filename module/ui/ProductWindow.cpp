@@ -67,7 +67,7 @@ bool ProductWindow::Create(HWND parent) {
   Destroy();
   parent_ = parent;
   HWND window = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_PRODUCT_WINDOW), parent,
-                                   &DialogProcedure<ProductWindow>, reinterpret_cast<LPARAM>(this));
+                                   &ui::DialogProcedure<ProductWindow>, reinterpret_cast<LPARAM>(this));
   if (window == nullptr) {
     window_ = nullptr;
     return false;

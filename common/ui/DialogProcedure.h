@@ -1,10 +1,11 @@
-// One static dialog procedure per dialog class: it finds the object behind
-// the window and hands it each message. No exception leaves it.
+// One static dialog procedure per dialog class, for every deliverable: it
+// finds the object behind the window and hands it each message. No exception
+// leaves it.
 #pragma once
 
 #include <windows.h>
 
-namespace zelva::module {
+namespace zelva::ui {
 
 // T has `void SetWindow(HWND)` and `INT_PTR OnMessage(UINT, WPARAM, LPARAM)`;
 // the object's address is the dialog's creation parameter.
@@ -26,4 +27,4 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM w, LPARAM l) 
   }
 }
 
-}  // namespace zelva::module
+}  // namespace zelva::ui
