@@ -1,5 +1,5 @@
 // The key both deliverables set before reading or writing a package (.zlp):
-// 16 ASCII bytes, no terminator.
+// its 17 ASCII characters, no terminator.
 #pragma once
 
 #include <cstdint>
