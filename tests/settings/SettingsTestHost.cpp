@@ -40,9 +40,7 @@ BOOL CALLBACK CollectMatching(HWND window, LPARAM parameter) {
 
 INT_PTR __cdecl SettingsHost::HostCommand(int32_t code, const char* text, void* object) {
   (void)object;
-  HostCall call{code, reinterpret_cast<INT_PTR>(text), {}};
-  if (code == kHostFindImage && text != nullptr) call.name = text;
-  calls_.push_back(call);
+  calls_.push_back({code, reinterpret_cast<INT_PTR>(text)});
   switch (code) {
     case kHostFindImage:
       return text != nullptr && _stricmp(text, "Blue Header Bar") == 0 ? headerImageNumber_ : -1;
@@ -103,14 +101,12 @@ void SettingsHost::Load() {
     ASSERT_NE(target, nullptr) << name;
   };
   bind(load_, kExportLoad);
-  bind(getInfo_, kExportGetInfo);
   bind(show_, kExportShow);
   bind(hide_, kExportHide);
   bind(execute_, kExportExecute);
   bind(unload_, kExportUnload);
   ASSERT_NE(load_(&context_), 0);
   loaded_ = true;
-  getInfo_(&info_);
 }
 
 void SettingsHost::Unload() {
@@ -148,16 +144,10 @@ int SettingsHost::CallsOf(int32_t code) const {
   return count;
 }
 
-HWND SettingsHost::FindVisible(const char* className, const char* text) const {
+std::vector<HWND> SettingsHost::AllVisible(const char* className, const char* text) const {
   FindRequest request{className, text, {}};
   EnumChildWindows(frame_, &CollectMatching, reinterpret_cast<LPARAM>(&request));
-  return request.found.empty() ? nullptr : request.found.front();
-}
-
-int SettingsHost::CountVisible(const char* className, const char* text) const {
-  FindRequest request{className, text, {}};
-  EnumChildWindows(frame_, &CollectMatching, reinterpret_cast<LPARAM>(&request));
-  return static_cast<int>(request.found.size());
+  return request.found;
 }
 
 void SettingsHost::Pump() {
