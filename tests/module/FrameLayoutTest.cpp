@@ -1,4 +1,4 @@
-// Scroll limits and steps of the product window.
+// Scroll limits of the product window.
 #include "FrameLayout.h"
 
 #include <gtest/gtest.h>
@@ -22,12 +22,6 @@ TEST(FrameLayout, LimitsNeverGoBelowZeroAndPositionsStayWithinThem) {
   EXPECT_EQ(layout.verticalPosition, 0);
   EXPECT_EQ(layout.horizontalPosition, layout.horizontalLimit);
   EXPECT_EQ(ScrollTo(0, ScrollAction::kLineForward, layout.verticalLimit), 0);
-}
-
-TEST(FrameLayout, ScrollStepsStopAtBothEnds) {
-  EXPECT_EQ(ScrollTo(90, ScrollAction::kLineForward, 100), 100);
-  EXPECT_EQ(ScrollTo(50, ScrollAction::kPageBack, 432), 0);
-  EXPECT_EQ(ScrollTo(50, ScrollAction::kThumb, 432, 999), 432);
 }
 
 }  // namespace

@@ -158,9 +158,6 @@ TEST_F(ProductWindowTest, PageThatFitsGetsNoBarsUntilTheHostShrinksTheArea) {
   k50_.module().menuChange(1);
   EXPECT_FALSE(IsWindowVisible(Item(kVerticalBar)));
   EXPECT_FALSE(IsWindowVisible(Item(kHorizontalBar)));
-  RECT page = RectIn(Page(), Item(kPageArea));
-  EXPECT_EQ(page.right, kAreaWidth - 20);
-  EXPECT_EQ(page.bottom, kAreaHeight - 150);
 
   // The host shrinks its content area, then forwards its WM_SIZE.
   SetWindowPos(area_, nullptr, 0, 0, 500, 330, SWP_NOMOVE | SWP_NOZORDER);
