@@ -1,7 +1,5 @@
 #include "SettingsTestHost.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
 #include "FixedText.h"
@@ -11,7 +9,6 @@ namespace zelva::testing {
 
 HostContext SettingsHost::context_;
 std::vector<HostCall> SettingsHost::calls_;
-std::string SettingsHost::log_;
 INT_PTR SettingsHost::headerImageNumber_ = -1;
 
 namespace {
@@ -52,14 +49,7 @@ INT_PTR __cdecl SettingsHost::HostCommand(int32_t code, const char* text, void* 
   }
 }
 
-void __cdecl SettingsHost::HostLog(const char* format, ...) {
-  char line[1024];
-  va_list arguments;
-  va_start(arguments, format);
-  std::vsnprintf(line, sizeof(line), format, arguments);
-  va_end(arguments);
-  log_ += line;
-}
+void __cdecl SettingsHost::HostLog(const char*, ...) {}
 
 void SettingsHost::SetUp() {
   std::memset(&context_, 0, sizeof(context_));
@@ -69,7 +59,6 @@ void SettingsHost::SetUp() {
   context_.scaleX = context_.scaleY = 1.0;
   context_.versionText = "1.17.27";
   calls_.clear();
-  log_.clear();
   headerImageNumber_ = -1;
 
   WNDCLASSEXA frameClass{};

@@ -53,7 +53,6 @@ class SettingsHost : public ::testing::Test {
 
   static HostContext context_;
   static std::vector<HostCall> calls_;
-  static std::string log_;
   // Resource number command 20 answers for "Blue Header Bar"; -1: unknown.
   static INT_PTR headerImageNumber_;
 
