@@ -6,7 +6,7 @@
 
 using zelva::crypto::Md5;
 
-TEST(Md5, Rfc1321Vectors) {
+TEST(Md5, PublishedVectors) {
   const std::pair<const char*, const char*> suite[] = {
       {"", "d41d8cd98f00b204e9800998ecf8427e"},
       {"abc", "900150983cd24fb0d6963f7d28e17f72"},
