@@ -1,28 +1,13 @@
 #include "ArchiveTestSupport.h"
 
-#include <cstdarg>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
-#include "ArchiveLog.h"
 #include "WorkFolders.h"
 #include "TestFolder.h"
 #include "WideText.h"
 
 namespace archive_test {
 namespace {
-std::string g_log;
-
-void __cdecl Capture(const char* format, ...) {
-  char line[2048];
-  va_list arguments;
-  va_start(arguments, format);
-  std::vsnprintf(line, sizeof(line), format, arguments);
-  va_end(arguments);
-  g_log += line;
-}
-
 void Walk(const std::wstring& folder, const std::wstring& prefix, std::map<std::wstring, std::string>& tree) {
   WIN32_FIND_DATAW entry;
   HANDLE search = FindFirstFileW((folder + L"*").c_str(), &entry);
@@ -47,21 +32,20 @@ std::wstring Sample(const wchar_t* name) {
 }
 
 std::string ReadAll(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::string();
+  FILE* file = _wfopen(path.c_str(), L"rb");
+  if (file == nullptr) return std::string();
   std::string content;
   char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) content.append(buffer, read);
-  CloseHandle(file);
+  for (size_t read; (read = std::fread(buffer, 1, sizeof(buffer), file)) > 0;) content.append(buffer, read);
+  std::fclose(file);
   return content;
 }
 
 void WriteAll(const std::wstring& path, const std::string& content) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, content.data(), DWORD(content.size()), &written, nullptr);
-  CloseHandle(file);
+  FILE* file = _wfopen(path.c_str(), L"wb");
+  if (file == nullptr) return;
+  std::fwrite(content.data(), 1, content.size(), file);
+  std::fclose(file);
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -109,14 +93,5 @@ ScratchFolder::ScratchFolder() {
 }
 
 ScratchFolder::~ScratchFolder() { zelva::files::DeleteFolderTree(Cabinet::BytesFromWide(path_, CP_ACP).c_str()); }
-
-LogCapture::LogCapture() {
-  g_log.clear();
-  Cabinet::SetLogFunction(&Capture);
-}
-
-LogCapture::~LogCapture() { Cabinet::SetLogFunction(nullptr); }
-
-std::string LogCapture::Text() { return g_log; }
 
 }  // namespace archive_test

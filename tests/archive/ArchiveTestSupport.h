@@ -1,5 +1,5 @@
 // Shared helpers of the Windows archive tests: sample packages made by the
-// test fixture, folder trees, captured log lines.
+// test fixture, folder trees.
 #pragma once
 
 #include <windows.h>
@@ -41,14 +41,6 @@ class ScratchFolder {
 
  private:
   std::wstring path_;
-};
-
-// Collects the archive component's log lines while it lives.
-class LogCapture {
- public:
-  LogCapture();
-  ~LogCapture();
-  static std::string Text();
 };
 
 }  // namespace archive_test

@@ -1,4 +1,5 @@
-// Enciphered images and in-memory sources for the cipher tests.
+// The whole-image enciphered form and in-memory sources and sinks, shared by
+// the cipher tests and the cipher fuzz target.
 #pragma once
 
 #include <cstdint>
@@ -8,11 +9,9 @@
 #include "CipherRead.h"
 #include "CipherState.h"
 #include "CipherWrite.h"
+#include "PackageKey.h"
 
 namespace cabinet_test {
-
-inline const uint8_t* PackageKey() { return reinterpret_cast<const uint8_t*>("KXRT_VaultSigil42"); }
-constexpr size_t kPackageKeyLength = 16;  // no terminator
 
 inline std::vector<uint8_t> PatternBytes(size_t length, uint32_t seed) {
   std::vector<uint8_t> bytes(length);
@@ -27,7 +26,7 @@ inline std::vector<uint8_t> PatternBytes(size_t length, uint32_t seed) {
   return bytes;
 }
 
-// The enciphered form computed over the whole image at once.
+// The reference: every block enciphered over the whole image at once.
 inline std::vector<uint8_t> EncipherWhole(const Cabinet::CipherState& state, const std::vector<uint8_t>& plain) {
   std::vector<uint8_t> out(plain);
   std::memcpy(out.data(), "CRYP", 4);
@@ -41,8 +40,6 @@ class MemorySource : public Cabinet::CipherSource {
  public:
   explicit MemorySource(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
   bool SeekTo(uint32_t offset) override {
-    ++seeks;
-    if (offset > bytes_.size() && failBeyondEnd) return false;
     at_ = offset;
     return true;
   }
@@ -55,9 +52,7 @@ class MemorySource : public Cabinet::CipherSource {
     return int64_t(take);
   }
   uint32_t at() const { return at_; }
-  int seeks = 0;
   bool failReads = false;
-  bool failBeyondEnd = false;
 
  private:
   std::vector<uint8_t> bytes_;

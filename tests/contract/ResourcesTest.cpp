@@ -16,14 +16,9 @@ struct Deliverable {
   WORD manifestId;
 };
 
-const Deliverable kDeliverables[] = {
-    {ZELVA_HOST_PATH, 1},
-    {ZELVA_MODULE_PATH, 2},
-    {ZELVA_SETTINGS_PATH, 2},
-};
-
-TEST(Resources, VersionIs1_17_27) {
-  for (const Deliverable& d : kDeliverables) {
+TEST(Resources, VersionAndCommonControlsManifest) {
+  for (const Deliverable& d : {Deliverable{ZELVA_HOST_PATH, 1}, Deliverable{ZELVA_MODULE_PATH, 2},
+                               Deliverable{ZELVA_SETTINGS_PATH, 2}}) {
     std::string path = zelva::testing::WindowsPathOf(d.path);
     DWORD handle = 0;
     DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
@@ -35,18 +30,12 @@ TEST(Resources, VersionIs1_17_27) {
     ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &length));
     EXPECT_EQ(info->dwFileVersionMS, MAKELONG(17, 1)) << path;
     EXPECT_EQ(info->dwFileVersionLS, MAKELONG(0, 27)) << path;
-  }
-}
 
-TEST(Resources, CommonControlsManifestIsEmbedded) {
-  for (const Deliverable& d : kDeliverables) {
-    std::string path = zelva::testing::WindowsPathOf(d.path);
     HMODULE image = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(image, nullptr) << path;
     HRSRC found = FindResourceA(image, MAKEINTRESOURCEA(d.manifestId), MAKEINTRESOURCEA(24));
     ASSERT_NE(found, nullptr) << path;
-    HGLOBAL loaded = LoadResource(image, found);
-    std::string manifest(static_cast<const char*>(LockResource(loaded)), SizeofResource(image, found));
+    std::string manifest(static_cast<const char*>(LockResource(LoadResource(image, found))), SizeofResource(image, found));
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos) << path;
     EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos) << path;
     FreeLibrary(image);

@@ -4,45 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <vector>
 
-#include "CipherRead.h"
-#include "CipherWrite.h"
-
-namespace {
-
-class Sink : public Cabinet::CipherSink {
- public:
-  bool WriteAt(uint32_t offset, const uint8_t* data, uint32_t count) override {
-    if (bytes.size() < offset + count) bytes.resize(offset + count);
-    std::memcpy(bytes.data() + offset, data, count);
-    return true;
-  }
-  std::vector<uint8_t> bytes;
-};
-
-class Source : public Cabinet::CipherSource {
- public:
-  explicit Source(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
-  bool SeekTo(uint32_t offset) override {
-    at_ = offset;
-    return true;
-  }
-  int64_t Read(uint8_t* buffer, uint32_t count) override {
-    size_t available = at_ < bytes_.size() ? bytes_.size() - at_ : 0;
-    size_t take = count < available ? count : available;
-    std::memcpy(buffer, bytes_.data() + at_, take);
-    at_ += uint32_t(take);
-    return int64_t(take);
-  }
-
- private:
-  const std::vector<uint8_t>& bytes_;
-  uint32_t at_ = 0;
-};
-
-}  // namespace
+#include "CipherTestSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4) return 0;
@@ -61,13 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < Cabinet::kPlainPrefix + 1) return 0;
   std::vector<uint8_t> plain(data, data + size);
   std::memcpy(plain.data(), "MSCF", 4);
+  const std::vector<uint8_t> whole = cabinet_test::EncipherWhole(state, plain);
 
-  std::vector<uint8_t> whole(plain);
-  std::memcpy(whole.data(), "CRYP", 4);
-  whole.resize(Cabinet::kPlainPrefix + (plain.size() - Cabinet::kPlainPrefix + 7) / 8 * 8, 0);
-  for (size_t at = Cabinet::kPlainPrefix; at < whole.size(); at += 8) state.cipher.EncryptLittleEndian(&whole[at]);
-
-  Sink sink;
+  cabinet_test::MemorySink sink;
   Cabinet::CipherStreamWriter writer(state);
   size_t at = 0;
   uint32_t x = chunkSeed * 2654435761u + 7;
@@ -81,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!writer.Write(0, plain.data(), 4, sink) || !writer.Finish(sink)) std::abort();
   if (sink.bytes != whole) std::abort();
 
-  Source source(whole);
+  cabinet_test::MemorySource source(whole);
   static std::vector<uint8_t> buffer(Cabinet::kDecipherBufferSize);
   std::vector<uint8_t> out(plain.size());
   uint32_t y = readSeed * 40503u + 1;
