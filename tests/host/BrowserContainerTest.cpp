@@ -31,7 +31,7 @@ class BrowserContainerTest : public ::testing::Test {
   HWND parent_ = nullptr;
 };
 
-TEST_F(BrowserContainerTest, HostsTheControlNamedByItsTitle) {
+TEST_F(BrowserContainerTest, HostsTheControlNamedByItsTitleAndNothingElse) {
   ASSERT_TRUE(RegisterContainerClass(GetModuleHandleA(nullptr)));
   ASSERT_TRUE(RegisterContainerClass(GetModuleHandleA(nullptr)));  // again: already there is fine
   HWND container = CreateWindowExW(0, L"AX", kWebBrowserClassId, WS_CHILD | WS_VISIBLE, 10, 10, 300, 200, parent_,
@@ -43,23 +43,14 @@ TEST_F(BrowserContainerTest, HostsTheControlNamedByItsTitle) {
                          reinterpret_cast<LPARAM>(&browser)),
             S_OK);
   ASSERT_NE(browser, nullptr);
-  IOleInPlaceActiveObject* active = nullptr;
-  SendMessageA(container, kContainerQueryMessage, reinterpret_cast<WPARAM>(&IID_IOleInPlaceActiveObject),
-               reinterpret_cast<LPARAM>(&active));
-  EXPECT_NE(active, nullptr);
-  if (active) active->Release();
   // In place, the control's own window lives inside the container.
   EXPECT_NE(GetWindow(container, GW_CHILD), nullptr);
-  SetWindowPos(container, nullptr, 0, 0, 400, 250, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(SendMessageA(container, kContainerActivateMessage, 0, 0), 1);
   browser->Release();
   DestroyWindow(container);
-}
 
-TEST_F(BrowserContainerTest, ContainerWithoutAControlAnswersNoInterface) {
-  ASSERT_TRUE(RegisterContainerClass(GetModuleHandleA(nullptr)));
-  HWND container = CreateWindowExW(0, L"AX", L"{00000000-1111-2222-3333-444444444444}", WS_CHILD, 0, 0, 100, 100,
-                                   parent_, nullptr, nullptr, nullptr);
+  container = CreateWindowExW(0, L"AX", L"{00000000-1111-2222-3333-444444444444}", WS_CHILD, 0, 0, 100, 100, parent_,
+                              nullptr, nullptr, nullptr);
   ASSERT_NE(container, nullptr);
   EXPECT_EQ(SendMessageA(container, kContainerActivateMessage, 1, 0), 1);
   void* anything = reinterpret_cast<void*>(1);
@@ -70,23 +61,16 @@ TEST_F(BrowserContainerTest, ContainerWithoutAControlAnswersNoInterface) {
   DestroyWindow(container);
 }
 
-TEST_F(BrowserContainerTest, EmbedNavigatesAndRemoveTakesTheContainerAway) {
+TEST_F(BrowserContainerTest, EmbedPlacesTheContainerAndRemoveTakesItAway) {
   RECT area = {13, 50, 600, 460};
   ASSERT_EQ(EmbedBrowser(parent_, L"C:\\windows\\win.ini", area), 0);
   HWND container = BrowserContainer();
   ASSERT_NE(container, nullptr);
   EXPECT_EQ(GetParent(container), parent_);
-  wchar_t title[64] = {};
-  GetWindowTextW(container, title, 64);
-  EXPECT_STREQ(title, kWebBrowserClassId);
   RECT placed;
   GetWindowRect(container, &placed);
   MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&placed), 2);
-  EXPECT_EQ(placed.left, 13);
-  EXPECT_EQ(placed.top, 50);
-  EXPECT_EQ(placed.right, 600);
-  EXPECT_EQ(placed.bottom, 460);
-
+  EXPECT_TRUE(EqualRect(&placed, &area));
   RemoveBrowser();
   EXPECT_EQ(BrowserContainer(), nullptr);
   EXPECT_FALSE(IsWindow(container));
@@ -117,7 +101,6 @@ TEST_F(BrowserContainerTest, BrowserServerIsFoundAtTheContainersCorner) {
   HWND server = CreateWindowExA(0, "internet explorer_server", "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, view,
                                 nullptr, nullptr, nullptr);
   EXPECT_EQ(FindBrowserServer(container), server);
-  EXPECT_EQ(FindBrowserServer(nullptr), nullptr);
   DestroyWindow(aside);
   DestroyWindow(container);
 }

@@ -29,8 +29,8 @@ std::wstring Request(const std::wstring& path, const std::wstring& title) {
   return path + L'\0' + title + L'\0';
 }
 
-INT_PTR Show(const std::wstring& request, void* floating = nullptr) {
-  return host::HostCommand(kHostShowDocument, reinterpret_cast<const char*>(request.c_str()), floating);
+INT_PTR Show(const std::wstring& request) {
+  return host::HostCommand(kHostShowDocument, reinterpret_cast<const char*>(request.c_str()), nullptr);
 }
 
 std::wstring TextOf(HWND window) {
@@ -43,11 +43,6 @@ RECT ScreenRect(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
   return r;
-}
-
-void Pump() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
 }
 
 class DocumentWindowTest : public ::testing::Test {
@@ -99,12 +94,15 @@ class DocumentWindowTest : public ::testing::Test {
 
 ULONG_PTR DocumentWindowTest::gdiplus_ = 0;
 
-TEST_F(DocumentWindowTest, TextFileFillsTheContentAreaReadOnlyUntilBack) {
-  ASSERT_EQ(Show(Request(Wide(changelog_), L"Hangardesk Changelog")), 0);
+// The host's own changelog command: decoded text, read-only, filling the
+// content area and holding the queue busy until "Back".
+TEST_F(DocumentWindowTest, ChangelogFillsTheContentAreaReadOnlyUntilBack) {
+  std::strcpy(host::Context().programFolder, folder_.path().c_str());
+  ASSERT_EQ(host::HostCommand(kHostShowChangelog, nullptr, nullptr), 0);
+  for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
   HWND document = document::DocumentWindowHandle();
   ASSERT_NE(document, nullptr);
   EXPECT_EQ(GetParent(document), content_);
-  EXPECT_TRUE(GetWindowLongW(document, GWL_STYLE) & WS_VISIBLE);
   EXPECT_EQ(TextOf(document), L"Hangardesk Changelog");
   RECT area, placed = ScreenRect(document);
   GetClientRect(content_, &area);
@@ -116,79 +114,13 @@ TEST_F(DocumentWindowTest, TextFileFillsTheContentAreaReadOnlyUntilBack) {
   ASSERT_NE(view, nullptr);
   EXPECT_EQ(TextOf(view), L"ZELVA Hangardesk\r\nv1.17.27\r\n- Caf\u00E9 livery\r\n");
   EXPECT_TRUE(GetWindowLongW(view, GWL_STYLE) & ES_READONLY);
-  EXPECT_TRUE(GetWindowLongW(view, GWL_STYLE) & WS_VSCROLL);
-  // The host's font family, not the dialog's.
-  LOGFONTW font = {};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(view, WM_GETFONT, 0, 0)), sizeof(font), &font);
-  wchar_t family[LF_FACESIZE] = {};
-  skin::Drawing().family->GetFamilyName(family);
-  EXPECT_STREQ(font.lfFaceName, family);
-  RECT viewRect = ScreenRect(view), documentRect = ScreenRect(document);
-  EXPECT_EQ(viewRect.left - documentRect.left, 13);
-  EXPECT_EQ(viewRect.top - documentRect.top, 50);
-  EXPECT_EQ(documentRect.right - viewRect.right, 13);
 
-  HWND back = GetDlgItem(document, IDOK);
-  ASSERT_NE(back, nullptr);
-  SendMessageW(document, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(back));
+  SendMessageW(document, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(document, IDOK)));
   EXPECT_FALSE(IsWindow(document));
   EXPECT_EQ(document::DocumentWindowHandle(), nullptr);
   EXPECT_EQ(BusyDepth(), 0);
-}
-
-TEST_F(DocumentWindowTest, ASecondDocumentReplacesTheFirstAndQueuedPackagesWaitForBack) {
-  ASSERT_EQ(Show(Request(Wide(changelog_), L"Hangardesk Changelog")), 0);
-  HWND first = document::DocumentWindowHandle();
-  host::ReceiveHandOff("Open ZLP\nc:\\liveries\\nordair.zlp");
-  EXPECT_EQ(host::CommandQueue().count(), 1u);
-
-  std::string manual = folder_ / "ZELVA-HDK-Manual.pdf";
-  WriteWholeFile(manual, "%PDF-1.4\n");
-  ASSERT_EQ(Show(Request(Wide(manual), L"ZELVA Hangardesk Manual")), 0);
-  HWND second = document::DocumentWindowHandle();
-  EXPECT_FALSE(IsWindow(first));
-  EXPECT_NE(second, nullptr);
-  EXPECT_EQ(TextOf(second), L"ZELVA Hangardesk Manual");
-  EXPECT_EQ(BusyDepth(), 1);
-  EXPECT_EQ(host::CommandQueue().count(), 1u);  // not drained by the replacement
-
-  // A PDF without a browser: one line naming it, with the viewer link.
-  HWND line = GetDlgItem(second, document::kViewerLineId);
-  ASSERT_NE(line, nullptr);
-  std::wstring text = TextOf(line);
-  EXPECT_NE(text.find(L"\"ZELVA-HDK-Manual.pdf\" cannot be shown"), std::wstring::npos) << text.c_str();
-  EXPECT_NE(text.find(L"system's viewer"), std::wstring::npos);
-  EXPECT_EQ(GetDlgItem(second, document::kTextViewId), nullptr);
-
-  EXPECT_EQ(host::HostCommand(kHostCloseDocument, nullptr, nullptr), 0);
-  EXPECT_FALSE(IsWindow(second));
-  EXPECT_EQ(BusyDepth(), 0);
-  EXPECT_EQ(host::CommandQueue().count(), 0u);
   EXPECT_EQ(host::HostCommand(kHostCloseDocument, nullptr, nullptr), 0);  // nothing open: no release
   EXPECT_EQ(BusyDepth(), 0);
-}
-
-TEST_F(DocumentWindowTest, FloatingWindowLiesOverTheMainWindowAndFollowsIt) {
-  int floating = 1;
-  ASSERT_EQ(Show(Request(Wide(changelog_), L"K50 Changelog"), &floating), 0);
-  HWND document = document::DocumentWindowHandle();
-  ASSERT_NE(document, nullptr);
-  EXPECT_EQ(GetAncestor(document, GA_PARENT), GetDesktopWindow());
-  EXPECT_EQ(GetWindow(document, GW_OWNER), main_);
-  auto expectOver = [&] {
-    RECT main = ScreenRect(main_), placed = ScreenRect(document);
-    EXPECT_EQ(placed.left, main.left + 10);
-    EXPECT_EQ(placed.top, main.top + 10);
-    EXPECT_EQ(placed.right, main.right - 8);
-    EXPECT_EQ(placed.bottom, main.bottom - 4);
-  };
-  expectOver();
-  SetWindowPos(main_, nullptr, 150, 120, 1000, 700, SWP_NOZORDER | SWP_NOACTIVATE);
-  document::PlaceDocument();
-  expectOver();
-  // The text view follows the window's size.
-  RECT view = ScreenRect(GetDlgItem(document, document::kTextViewId)), placed = ScreenRect(document);
-  EXPECT_EQ(placed.bottom - view.bottom, 13);
 }
 
 TEST_F(DocumentWindowTest, MissingFileIsNamedAndBadRequestsAreRefused) {
@@ -206,23 +138,13 @@ TEST_F(DocumentWindowTest, MissingFileIsNamedAndBadRequestsAreRefused) {
   std::wstring longTitle(400, L'T');
   ASSERT_EQ(Show(Request(Wide(changelog_), longTitle)), 0);
   EXPECT_EQ(TextOf(document::DocumentWindowHandle()), longTitle.substr(0, 255));
-}
+  document::CloseDocument();
 
-TEST_F(DocumentWindowTest, NothingIsShownWithoutTheMainWindow) {
+  // Without the main window nothing is shown and nothing is held busy.
   host::Context().mainWindow = nullptr;
   EXPECT_EQ(Show(Request(Wide(changelog_), L"Hangardesk Changelog")), 0);
   EXPECT_EQ(document::DocumentWindowHandle(), nullptr);
   EXPECT_EQ(BusyDepth(), 0);
-}
-
-TEST_F(DocumentWindowTest, HostChangelogCommandShowsTheProgramFoldersChangelog) {
-  std::strcpy(host::Context().programFolder, folder_.path().c_str());
-  EXPECT_EQ(host::HostCommand(kHostShowChangelog, nullptr, nullptr), 0);
-  HWND document = document::DocumentWindowHandle();
-  ASSERT_NE(document, nullptr);
-  EXPECT_EQ(TextOf(document), L"Hangardesk Changelog");
-  EXPECT_NE(TextOf(GetDlgItem(document, document::kTextViewId)).find(L"v1.17.27"), std::wstring::npos);
-  Pump();
 }
 
 }  // namespace

@@ -37,14 +37,6 @@ TEST(HostPaths, DataFolderChainIsCreatedBelowApplicationData) {
   }
 }
 
-TEST(HostPaths, FilePathsFollowTheDataFolder) {
-  host::ResetContext(nullptr);
-  HostContext& context = host::Context();
-  host::SetDataPaths(context, "c:\\users\\pilot\\appdata\\roaming\\zelva\\zelva hangardesk\\");
-  EXPECT_STREQ(context.configPath, "c:\\users\\pilot\\appdata\\roaming\\zelva\\zelva hangardesk\\ZELVA Hangardesk.cfg");
-  EXPECT_STREQ(context.logPath, "c:\\users\\pilot\\appdata\\roaming\\zelva\\zelva hangardesk\\ZELVA Hangardesk.log");
-}
-
 TEST(HostPaths, OverlongFoldersAreCutNotOverrun) {
   host::ResetContext(nullptr);
   HostContext& context = host::Context();

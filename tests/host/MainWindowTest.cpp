@@ -24,9 +24,9 @@ size_t Count(const std::string& log, const std::string& text) {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  void Start(const char* busyOrInstalled) {
+  void Start() {
     host_.AddLibrary(Built("test_not_installed.dll"), "absent.dll");
-    host_.AddLibrary(Built(busyOrInstalled), "present.dll");
+    host_.AddLibrary(Built("test_busy.dll"), "present.dll");
     process_ = std::make_unique<Process>(host_.programPath(), "", host_.programFolder());
     main_ = WaitForMainWindow(process_->id());
     ASSERT_NE(main_, nullptr);
@@ -57,48 +57,10 @@ class MainWindowTest : public ::testing::Test {
   HWND list_ = nullptr;
 };
 
-TEST_F(MainWindowTest, ProductListChoosesProductsAndIgnoresCapsAndRepeats) {
-  Start("test_installed.dll");
-  ASSERT_EQ(SendMessageA(list_, CB_GETCOUNT, 0, 0), 4);
-  EXPECT_EQ(ItemText(0), L"Top");
-  EXPECT_EQ(ItemText(1), L"Test Installed - FSX");  // installed first
-  EXPECT_EQ(ItemText(2), L"Test Absent - FSX");
-  EXPECT_EQ(ItemText(3), L"Bottom");
-  EXPECT_EQ(SendMessageA(list_, CB_GETITEMDATA, 0, 0), 999);
-  EXPECT_EQ(SendMessageA(list_, CB_GETITEMDATA, 2, 0), 1);
-  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), -1);
-
-  Choose(1);
-  ASSERT_TRUE(WaitForLog(host_, "Test Installed - test show 1"));
-  // The module's count reaches the notifications indicator.
-  HWND indicator = GetDlgItem(main_, kNotifications);
-  char count[8] = {};
-  GetWindowTextA(indicator, count, sizeof(count));
-  EXPECT_STREQ(count, "2");
-  EXPECT_TRUE(IsWindowVisible(indicator));
-
-  Choose(0);  // "Top"
-  Choose(3);  // "Bottom"
-  Choose(1);  // already current
-  Choose(2);
-  ASSERT_TRUE(WaitForLog(host_, "Test Absent - test show 1"));
-  std::string log = host_.Log();
-  EXPECT_EQ(Count(log, "Test Installed - test show"), 1u);
-  EXPECT_EQ(Count(log, "Test Installed - test hide"), 1u);
-  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 2);
-
-  Choose(3);
-  Sleep(300);
-  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 2);  // "Bottom" undone
-
-  PostMessageA(main_, WM_COMMAND, MAKEWPARAM(kHomeButton, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main_, kHomeButton)));
-  ASSERT_TRUE(WaitForLog(host_, "Test Absent - test hide"));
-  Sleep(200);
-  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), -1);
-}
-
-TEST_F(MainWindowTest, StartsAt1100By655AndRefusesToShrinkBelow800By600) {
-  Start("test_installed.dll");
+// One start of the real program: its size limits, a hand-off while a
+// module keeps it busy, then the product list.
+TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
+  Start();
   RECT r;
   GetWindowRect(main_, &r);
   EXPECT_EQ(r.right - r.left, 1100);
@@ -110,18 +72,12 @@ TEST_F(MainWindowTest, StartsAt1100By655AndRefusesToShrinkBelow800By600) {
   SetWindowPos(main_, nullptr, 0, 0, 1200, 700, SWP_NOMOVE | SWP_NOZORDER);
   GetWindowRect(main_, &r);
   EXPECT_EQ(r.right - r.left, 1200);
-  // The close button follows the right edge.
-  RECT button;
-  GetWindowRect(GetDlgItem(main_, 1004), &button);
-  RECT client;
-  GetClientRect(main_, &client);
-  POINT origin = {0, 0};
-  ClientToScreen(main_, &origin);
-  EXPECT_EQ(button.left - origin.x, client.right - 45);
-}
 
-TEST_F(MainWindowTest, HandOffWhileBusyWaitsUntilTheWorkIsDone) {
-  Start("test_busy.dll");
+  ASSERT_EQ(SendMessageA(list_, CB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(ItemText(1), L"Test Busy - FSX");  // installed first
+  EXPECT_EQ(ItemText(2), L"Test Absent - FSX");
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), -1);
+
   Choose(1);  // the busy module shows the working dialog for a few seconds
   ASSERT_TRUE(WaitForLog(host_, "Test Busy - test working open 1"));
   HWND working = FindProcessWindow("Working", process_->id());
@@ -129,7 +85,6 @@ TEST_F(MainWindowTest, HandOffWhileBusyWaitsUntilTheWorkIsDone) {
   char line[64] = {};
   GetWindowTextA(GetDlgItem(working, 1010), line, sizeof(line));
   EXPECT_STREQ(line, "Busy line");
-
   {
     Process second(host_.programPath(), "e:\\queued.zlp", host_.programFolder());
     EXPECT_EQ(second.Wait(), 0u);  // queued: the hand-off returns at once
@@ -142,6 +97,34 @@ TEST_F(MainWindowTest, HandOffWhileBusyWaitsUntilTheWorkIsDone) {
   ASSERT_NE(opened, std::string::npos) << log;
   EXPECT_LT(closing, opened);
   EXPECT_LT(opened, done);
+
+  // The module's count reaches the notifications indicator.
+  HWND indicator = GetDlgItem(main_, kNotifications);
+  char count[8] = {};
+  GetWindowTextA(indicator, count, sizeof(count));
+  EXPECT_STREQ(count, "2");
+  EXPECT_TRUE(IsWindowVisible(indicator));
+
+  // The frame items and the current product choose nothing.
+  Choose(0);
+  Choose(3);
+  Choose(1);
+  Choose(2);
+  ASSERT_TRUE(WaitForLog(host_, "Test Absent - test show 1"));
+  log = host_.Log();
+  // The log started afresh with the hand-off: the current product was not shown again.
+  EXPECT_EQ(Count(log, "Test Busy - test show"), 0u) << log;
+  EXPECT_EQ(Count(log, "Test Busy - test hide"), 1u);
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 2);
+  Choose(3);
+  Sleep(300);
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 2);  // "Bottom" undone
+
+  // Home leaves the list with nothing chosen: -1, not the frame's -2.
+  PostMessageA(main_, WM_COMMAND, MAKEWPARAM(kHomeButton, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main_, kHomeButton)));
+  ASSERT_TRUE(WaitForLog(host_, "Test Absent - test hide"));
+  Sleep(200);
+  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), -1);
 }
 
 }  // namespace

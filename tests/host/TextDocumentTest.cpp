@@ -17,29 +17,18 @@ std::wstring FromCodePage(const std::string& bytes) {
   return std::wstring(wide, size_t(chars));
 }
 
-TEST(TextDocument, ByteOrderMarksChooseTheEncoding) {
+TEST(TextDocument, EncodingIsRecognisedAndLineEndsAndNulsAreMended) {
   const char utf16[] = "\xFF\xFE" "A\0\xE9\0\n\0" "B\0";
   EXPECT_EQ(DecodeDocumentText(std::string(utf16, sizeof(utf16) - 1)), L"A\u00E9\r\nB");
   EXPECT_EQ(DecodeDocumentText("\xEF\xBB\xBF" "Caf\xC3\xA9"), L"Caf\u00E9");
-  EXPECT_EQ(DecodeDocumentText("\xEF\xBB\xBF"), L"");
-}
-
-TEST(TextDocument, ValidUtf8IsReadAsSuchAndOtherBytesInTheSystemCodePage) {
   EXPECT_EQ(DecodeDocumentText("K50 \xE2\x80\x93 v1.17.27"), L"K50 \u2013 v1.17.27");
-  const std::string latin = "Caf\xE9 livery";  // not UTF-8
+  const std::string latin = "Caf\xE9 livery";  // not UTF-8: the system code page
   EXPECT_EQ(DecodeDocumentText(latin), FromCodePage(latin));
-  EXPECT_EQ(DecodeDocumentText(""), L"");
-}
-
-TEST(TextDocument, EveryLineEndBecomesCrLfAndNulsBecomeBlanks) {
-  EXPECT_EQ(DecodeDocumentText("a\nb\r\nc\rd\n\n"), L"a\r\nb\r\nc\r\nd\r\n\r\n");
-  EXPECT_EQ(DecodeDocumentText(std::string("x\0y", 3)), L"x y");
+  EXPECT_EQ(DecodeDocumentText(std::string("a\nb\r\nc\rd\0e", 10)), L"a\r\nb\r\nc\r\nd e");
 }
 
 TEST(TextDocument, OnlyTxtFilesAreText) {
-  EXPECT_TRUE(IsTextDocument(L"C:\\Program Files\\ZELVA\\Changelog.txt"));
   EXPECT_TRUE(IsTextDocument(L"c:\\k50\\README.TXT"));
-  EXPECT_FALSE(IsTextDocument(L"c:\\k50\\ZELVA-HDK-Manual.pdf"));
   EXPECT_FALSE(IsTextDocument(L"c:\\k50.txt\\manual"));
   EXPECT_FALSE(IsTextDocument(nullptr));
 }
@@ -52,8 +41,6 @@ TEST(TextDocument, ReadingStopsAtTheLimit) {
   std::string bytes;
   ASSERT_TRUE(ReadDocumentFile(widePath.c_str(), 20000, bytes));
   EXPECT_EQ(bytes.size(), 20000u);
-  ASSERT_TRUE(ReadDocumentFile(widePath.c_str(), 1 << 20, bytes));
-  EXPECT_EQ(bytes.size(), 40000u);
   EXPECT_FALSE(ReadDocumentFile((widePath + L".absent").c_str(), 100, bytes));
   EXPECT_TRUE(bytes.empty());
 }

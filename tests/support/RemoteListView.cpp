@@ -2,13 +2,12 @@
 
 #include <commctrl.h>
 
-#include <vector>
+#include <cstdint>
 
 namespace zelva::testing {
 namespace {
 
 constexpr SIZE_T kRemoteBytes = 4096;
-constexpr SIZE_T kTextOffset = 1024;
 
 }  // namespace
 
@@ -38,19 +37,6 @@ void RemoteListView::SetCheck(int item, bool checked) {
   change.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
   WriteProcessMemory(process_, remote_, &change, sizeof(change), nullptr);
   SendMessageA(list_, LVM_SETITEMSTATE, WPARAM(item), reinterpret_cast<LPARAM>(remote_));
-}
-
-std::string RemoteListView::Text(int item, int column) {
-  char* remoteText = static_cast<char*>(remote_) + kTextOffset;
-  LVITEMA request = {};
-  request.iSubItem = column;
-  request.pszText = remoteText;
-  request.cchTextMax = 256;
-  WriteProcessMemory(process_, remote_, &request, sizeof(request), nullptr);
-  SendMessageA(list_, LVM_GETITEMTEXTA, WPARAM(item), reinterpret_cast<LPARAM>(remote_));
-  char text[257] = {};
-  ReadProcessMemory(process_, remoteText, text, 256, nullptr);
-  return text;
 }
 
 RECT RemoteListView::CellOnScreen(int item, int column) {

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace zelva::testing {
 
 class RemoteListView {
@@ -20,7 +18,6 @@ class RemoteListView {
   // 0: no check box, 1: unchecked, 2: checked.
   int StateImage(int item) const;
   void SetCheck(int item, bool checked);
-  std::string Text(int item, int column);
   // The cell in screen coordinates; column 0 is the whole row.
   RECT CellOnScreen(int item, int column);
 
