@@ -7,23 +7,6 @@
 #include "WideText.h"
 
 namespace archive_test {
-namespace {
-void Walk(const std::wstring& folder, const std::wstring& prefix, std::map<std::wstring, std::string>& tree) {
-  WIN32_FIND_DATAW entry;
-  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    std::wstring name = entry.cFileName;
-    if (name == L"." || name == L"..") continue;
-    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-      Walk(folder + name + L"\\", prefix + name + L"\\", tree);
-    else
-      tree[prefix + name] = ReadAll(folder + name);
-  } while (FindNextFileW(search, &entry));
-  FindClose(search);
-}
-}  // namespace
-
 std::wstring Wide(const std::string& text) { return Cabinet::WideFromBytes(text, CP_UTF8); }
 std::string Narrow(const std::wstring& text) { return Cabinet::BytesFromWide(text, CP_UTF8); }
 
@@ -52,34 +35,20 @@ bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) 
 
 std::map<std::wstring, std::string> ReadTree(const std::wstring& folder) {
   std::map<std::wstring, std::string> tree;
-  std::wstring root = folder;
-  if (!root.empty() && root.back() != L'\\') root += L'\\';
-  Walk(root, L"", tree);
+  const std::wstring root = folder.empty() || folder.back() == L'\\' ? folder : folder + L'\\';
+  WIN32_FIND_DATAW entry;
+  HANDLE search = FindFirstFileW((root + L"*").c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE) return tree;
+  do {
+    const std::wstring name = entry.cFileName;
+    if (name == L"." || name == L"..") continue;
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      for (const auto& file : ReadTree(root + name)) tree[name + L"\\" + file.first] = file.second;
+    else
+      tree[name] = ReadAll(root + name);
+  } while (FindNextFileW(search, &entry));
+  FindClose(search);
   return tree;
-}
-
-::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected) {
-  if (actual == expected) return ::testing::AssertionSuccess();
-  size_t at = 0;
-  while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
-  return ::testing::AssertionFailure() << actual.size() << " bytes where " << expected.size()
-                                       << " were expected, first difference at " << at;
-}
-
-::testing::AssertionResult SameTree(const std::map<std::wstring, std::string>& actual,
-                                    const std::map<std::wstring, std::string>& expected) {
-  std::string differences;
-  for (const auto& file : expected) {
-    auto found = actual.find(file.first);
-    if (found == actual.end())
-      differences += " missing " + Narrow(file.first) + ";";
-    else if (found->second != file.second)
-      differences += " differs " + Narrow(file.first) + ";";
-  }
-  for (const auto& file : actual)
-    if (expected.count(file.first) == 0) differences += " extra " + Narrow(file.first) + ";";
-  if (differences.empty()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << differences;
 }
 
 ScratchFolder::ScratchFolder() {

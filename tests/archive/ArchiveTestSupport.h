@@ -24,11 +24,6 @@ bool Exists(const std::wstring& path);
 // Every file below folder: relative path ("\" separators) -> content.
 std::map<std::wstring, std::string> ReadTree(const std::wstring& folder);
 
-// Comparisons that name the differences instead of dumping the bytes.
-::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected);
-::testing::AssertionResult SameTree(const std::map<std::wstring, std::string>& actual,
-                                    const std::map<std::wstring, std::string>& expected);
-
 // A fresh empty folder below the temporary folder, removed afterwards.
 class ScratchFolder {
  public:

@@ -13,6 +13,13 @@ CipherState KeyedState() {
   return state;
 }
 
+// A read the way the decoder makes one: the source stands at the offset.
+int64_t ReadAt(const CipherState& state, MemorySource& source, uint32_t offset, uint8_t* out, uint32_t count) {
+  static std::vector<uint8_t> buffer(kDecipherBufferSize);
+  source.SeekTo(offset);
+  return DecipherRead(state, buffer.data(), source, offset, out, count);
+}
+
 // The writer sees the compressor's writes: header in pieces, the data, then a
 // rewrite of the first bytes at the end, as the platform compressor does.
 TEST(CipherStreamWriter, CompressorWriteOrderGivesTheWholeImageFormInFewWrites) {
@@ -59,11 +66,9 @@ TEST(DecipherRead, ReadsLargerThanTheBufferGiveThePlainBytes) {
   CipherState state = KeyedState();
   std::vector<uint8_t> plain = PatternBytes(3 * kDecipherBufferSize + 77, 4);
   MemorySource source(EncipherWhole(state, plain));
-  std::vector<uint8_t> buffer(kDecipherBufferSize);
   const uint32_t offset = 61, count = 2 * kDecipherBufferSize + 13;
-  source.SeekTo(offset);
   std::vector<uint8_t> out(count);
-  ASSERT_EQ(DecipherRead(state, buffer.data(), source, offset, out.data(), count), int64_t(count));
+  ASSERT_EQ(ReadAt(state, source, offset, out.data(), count), int64_t(count));
   EXPECT_TRUE(std::equal(out.begin(), out.end(), plain.begin() + offset));
   EXPECT_EQ(source.at(), offset + count);
 }
@@ -74,16 +79,13 @@ TEST(DecipherRead, IncompleteLastBlockAndFailingSourcesFail) {
   std::vector<uint8_t> image = EncipherWhole(state, PatternBytes(120, 5));
   image.resize(image.size() - 3);  // 117 bytes: the block at 112 lacks 3
   MemorySource source(image);
-  std::vector<uint8_t> buffer(kDecipherBufferSize), out(16);
-  source.SeekTo(100);
-  EXPECT_EQ(DecipherRead(state, buffer.data(), source, 100, out.data(), 12), 12);
-  source.SeekTo(100);
-  EXPECT_EQ(DecipherRead(state, buffer.data(), source, 100, out.data(), 13), -1);
-  source.SeekTo(113);
-  EXPECT_EQ(DecipherRead(state, buffer.data(), source, 113, out.data(), 1), -1);
-  EXPECT_EQ(DecipherRead(state, buffer.data(), source, 0xFFFFFFFCu, out.data(), 8), -1);
+  std::vector<uint8_t> out(16);
+  EXPECT_EQ(ReadAt(state, source, 100, out.data(), 12), 12);
+  EXPECT_EQ(ReadAt(state, source, 100, out.data(), 13), -1);
+  EXPECT_EQ(ReadAt(state, source, 113, out.data(), 1), -1);
+  EXPECT_EQ(ReadAt(state, source, 0xFFFFFFFCu, out.data(), 8), -1);
   source.failReads = true;
-  EXPECT_EQ(DecipherRead(state, buffer.data(), source, 0, out.data(), 8), -1);
+  EXPECT_EQ(ReadAt(state, source, 0, out.data(), 8), -1);
 }
 
 // The decoder reads 256 bytes for each file name; near the end of a small
@@ -92,12 +94,10 @@ TEST(DecipherRead, ReadPastAWholeBlockEndReturnsTheRest) {
   CipherState state = KeyedState();
   std::vector<uint8_t> plain = PatternBytes(100, 6);
   MemorySource source(EncipherWhole(state, plain));  // 104 bytes
-  std::vector<uint8_t> buffer(kDecipherBufferSize), out(256);
-  source.SeekTo(90);
-  ASSERT_EQ(DecipherRead(state, buffer.data(), source, 90, out.data(), 256), 14);
+  std::vector<uint8_t> out(256);
+  ASSERT_EQ(ReadAt(state, source, 90, out.data(), 256), 14);
   EXPECT_TRUE(std::equal(plain.begin() + 90, plain.end(), out.begin()));
-  source.SeekTo(104);
-  EXPECT_EQ(DecipherRead(state, buffer.data(), source, 104, out.data(), 8), 0);
+  EXPECT_EQ(ReadAt(state, source, 104, out.data(), 8), 0);
 }
 
 }  // namespace

@@ -37,8 +37,8 @@ TEST(Reader, EncipheredPackageExtractsLikeThePlainCabinetOverReadOnlyFiles) {
   ASSERT_EQ(ExtractOnce(Sample(L"sample.zlp"), enciphered.path(), true), 0u);
   auto source = ReadTree(Sample(L"src"));
   ASSERT_EQ(source.size(), 6u);
-  EXPECT_TRUE(SameTree(ReadTree(plain.path()), source));
-  EXPECT_TRUE(SameTree(ReadTree(enciphered.path()), source));
+  EXPECT_TRUE(ReadTree(plain.path()) == source);
+  EXPECT_TRUE(ReadTree(enciphered.path()) == source);
 }
 
 TEST(Reader, SignatureAndKeyMustAgree) {
@@ -47,6 +47,7 @@ TEST(Reader, SignatureAndKeyMustAgree) {
   EXPECT_EQ(ExtractOnce(Sample(L"sample.cab"), target.path(), true), kKeyButPlain);
   EXPECT_EQ(ExtractOnce(Sample(L"notcab.bin"), target.path(), true), kNotACabinet);
   EXPECT_TRUE(ReadTree(target.path()).empty());
+  EXPECT_NE(ExtractOnce(Sample(L"truncated.zlp"), target.path(), true), 0u);  // cut inside its last block
 
   // Testing a package reads its header through the cipher too.
   CExtract reader;
@@ -57,11 +58,6 @@ TEST(Reader, SignatureAndKeyMustAgree) {
   reader.SetCipherKey(kPackageKeyLength, PackageKey());
   ASSERT_TRUE(reader.QueryCabinet(Sample(L"sample.zlp").c_str(), &info));
   EXPECT_EQ(info.cFiles, 6);
-}
-
-TEST(Reader, EncipheredFileCutInsideABlockFails) {
-  ScratchFolder target;
-  EXPECT_NE(ExtractOnce(Sample(L"truncated.zlp"), target.path(), true), 0u);
 }
 
 INT_PTR DeclineAll(const CabFileEntry* entry, INT_PTR user) {
@@ -105,7 +101,7 @@ TEST(Reader, MemoryTargetWritesNothingToDisk) {
     callbacks.afterCopy = &KeepMemoryFile;
     callbacks.progress = &CountProgress;
     EXPECT_EQ(ExtractOnce(Sample(L"sample.zlp"), target, true, callbacks, INT_PTR(&run)), 0u);
-    EXPECT_TRUE(SameTree(run.files, ReadTree(Sample(L"src"))));
+    EXPECT_TRUE(run.files == ReadTree(Sample(L"src")));
     EXPECT_EQ(run.progressReports, 0);
   }
   SetCurrentDirectoryW(previous);
@@ -145,7 +141,7 @@ TEST(Reader, CancellingWhileWritingLeavesNoPartialFile) {
   EXPECT_TRUE(run.cancelled);
   EXPECT_FALSE(Exists(target / L"Texture.T\\b.bmp"));
   // What was complete before stays.
-  EXPECT_TRUE(SameBytes(ReadAll(target / L"Texture.T\\a.dds"), ReadAll(Sample(L"src\\Texture.T\\a.dds"))));
+  EXPECT_TRUE(ReadAll(target / L"Texture.T\\a.dds") == ReadAll(Sample(L"src\\Texture.T\\a.dds")));
 }
 
 // The bytes written so far of each report on the bitmap.
@@ -162,11 +158,9 @@ TEST(Reader, ProgressIsThrottledButTheFinalReportAlwaysComes) {
     callbacks.progress = &RecordBitmapProgress;
     callbacks.progressInterval = interval;
     ASSERT_EQ(ExtractOnce(Sample(L"sample.cab"), target.path(), false, callbacks, INT_PTR(&written)), 0u);
-    ASSERT_GE(written.size(), 2u);
-    EXPECT_EQ(written.front(), 0u);
-    EXPECT_EQ(written.back(), 396000u);
     // One report per write, or the first and the final only.
-    EXPECT_TRUE(interval == 0 ? written.size() >= 10 : written.size() == 2) << written.size();
+    EXPECT_TRUE(interval == 0 ? written.size() >= 10 : written == std::vector<uint32_t>({0, 396000})) << written.size();
+    EXPECT_EQ(written.back(), 396000u);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "Md5.h"
@@ -46,11 +47,7 @@ TEST(FileDigest, OfAFileOnDisk) {
   std::string path = ::testing::TempDir() + "zelva_digest_test.txt";
   const char kRaw[] = "Hello\r\nWorld\0!\x1a" "ignored";
   const std::string raw(kRaw, sizeof(kRaw) - 1);
-  FILE* file = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(file, nullptr);
-  std::fwrite(raw.data(), 1, raw.size(), file);
-  std::fclose(file);
-
+  std::ofstream(path, std::ios::binary) << raw;
   std::string hex;
   ASSERT_TRUE(FileDigest(path.c_str(), hex));
   EXPECT_EQ(hex, Md5Hex("Hello\nWorld!\xff"));

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,33 +11,30 @@ namespace {
 
 struct Recorder {
   std::vector<std::string> paths;
-  std::unique_ptr<PendingCommandQueue> queue;
-  Recorder() {
-    queue = std::make_unique<PendingCommandQueue>([this](const char* path) { paths.push_back(path); });
-  }
+  PendingCommandQueue queue{[this](const char* path) { paths.push_back(path); }};
 };
 
 TEST(PendingCommandQueue, IdleHandOffIsActedOnAtOnce) {
   Recorder r;
-  EXPECT_EQ(r.queue->Receive("open zlp\nc:\\one.zlp"), PendingCommandQueue::Outcome::kActedOn);
+  EXPECT_EQ(r.queue.Receive("open zlp\nc:\\one.zlp"), PendingCommandQueue::Outcome::kActedOn);
   EXPECT_EQ(r.paths, std::vector<std::string>{"c:\\one.zlp"});
   // Other commands are ignored but cost nothing.
-  EXPECT_EQ(r.queue->Receive("Open ZIP\nc:\\a.zlp"), PendingCommandQueue::Outcome::kActedOn);
+  EXPECT_EQ(r.queue.Receive("Open ZIP\nc:\\a.zlp"), PendingCommandQueue::Outcome::kActedOn);
   EXPECT_EQ(r.paths.size(), 1u);
 }
 
 TEST(PendingCommandQueue, HeldRequestsRunInArrivalOrderAfterTheLastRelease) {
   Recorder r;
-  r.queue->Hold();
-  r.queue->Hold();
-  r.queue->Enqueue("Open ZLP\nfirst.zlp");
-  EXPECT_EQ(r.queue->Receive("Open ZLP\nsecond.zlp"), PendingCommandQueue::Outcome::kQueued);
-  r.queue->Release();
+  r.queue.Hold();
+  r.queue.Hold();
+  r.queue.Enqueue("Open ZLP\nfirst.zlp");
+  EXPECT_EQ(r.queue.Receive("Open ZLP\nsecond.zlp"), PendingCommandQueue::Outcome::kQueued);
+  r.queue.Release();
   EXPECT_TRUE(r.paths.empty());  // one hold is still taken
-  r.queue->Release();
+  r.queue.Release();
   EXPECT_EQ(r.paths, (std::vector<std::string>{"first.zlp", "second.zlp"}));
-  EXPECT_EQ(r.queue->count(), 0u);
-  EXPECT_EQ(r.queue->busyDepth(), 0);
+  EXPECT_EQ(r.queue.count(), 0u);
+  EXPECT_EQ(r.queue.busyDepth(), 0);
 }
 
 TEST(PendingCommandQueue, RequestArrivingWhileOneRunsWaitsForIt) {
@@ -57,21 +53,21 @@ TEST(PendingCommandQueue, RequestArrivingWhileOneRunsWaitsForIt) {
 
 TEST(PendingCommandQueue, FullQueueAndOverlongTextsAreRefusedWithoutOverrun) {
   Recorder r;
-  r.queue->Hold();
+  r.queue.Hold();
   for (size_t i = 0; i < PendingCommandQueue::kSlots; ++i) {
-    ASSERT_EQ(r.queue->Enqueue(("Open ZLP\n" + std::to_string(i)).c_str()), PendingCommandQueue::Outcome::kQueued);
+    ASSERT_EQ(r.queue.Enqueue(("Open ZLP\n" + std::to_string(i)).c_str()), PendingCommandQueue::Outcome::kQueued);
   }
-  EXPECT_EQ(r.queue->Receive("Open ZLP\nlate.zlp"), PendingCommandQueue::Outcome::kQueueFull);
-  r.queue->Release();
+  EXPECT_EQ(r.queue.Receive("Open ZLP\nlate.zlp"), PendingCommandQueue::Outcome::kQueueFull);
+  r.queue.Release();
   ASSERT_EQ(r.paths.size(), PendingCommandQueue::kSlots);
   EXPECT_EQ(r.paths.back(), std::to_string(PendingCommandQueue::kSlots - 1));
 
   // The longest text that fits its slot arrives whole; one more is refused.
   const std::string longest = "Open ZLP\n" + std::string(PendingCommandQueue::kSlotChars - 1 - 9, 'p');
-  r.queue->Hold();
-  EXPECT_EQ(r.queue->Enqueue((longest + "p").c_str()), PendingCommandQueue::Outcome::kTooLong);
-  EXPECT_EQ(r.queue->Enqueue(longest.c_str()), PendingCommandQueue::Outcome::kQueued);
-  r.queue->Release();
+  r.queue.Hold();
+  EXPECT_EQ(r.queue.Enqueue((longest + "p").c_str()), PendingCommandQueue::Outcome::kTooLong);
+  EXPECT_EQ(r.queue.Enqueue(longest.c_str()), PendingCommandQueue::Outcome::kQueued);
+  r.queue.Release();
   EXPECT_EQ(r.paths.back(), longest.substr(9));
 }
 
