@@ -1,5 +1,6 @@
 #include "SettingsTestHost.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "FixedText.h"
@@ -12,8 +13,6 @@ std::vector<HostCall> SettingsHost::calls_;
 INT_PTR SettingsHost::headerImageNumber_ = -1;
 
 namespace {
-
-const char kFrameClass[] = "ZelvaSettingsTestFrame";
 
 struct FindRequest {
   const char* className;
@@ -38,15 +37,8 @@ BOOL CALLBACK CollectMatching(HWND window, LPARAM parameter) {
 INT_PTR __cdecl SettingsHost::HostCommand(int32_t code, const char* text, void* object) {
   (void)object;
   calls_.push_back({code, reinterpret_cast<INT_PTR>(text)});
-  switch (code) {
-    case kHostFindImage:
-      return text != nullptr && _stricmp(text, "Blue Header Bar") == 0 ? headerImageNumber_ : -1;
-    case kHostSetNotificationCount:
-    case kHostSaveSettings:
-      return 0;
-    default:
-      return kResultUnknown;
-  }
+  if (code == kHostFindImage) return text != nullptr && _stricmp(text, "Blue Header Bar") == 0 ? headerImageNumber_ : -1;
+  return code == kHostSetNotificationCount || code == kHostSaveSettings ? 0 : kResultUnknown;
 }
 
 void __cdecl SettingsHost::HostLog(const char*, ...) {}
@@ -61,16 +53,9 @@ void SettingsHost::SetUp() {
   calls_.clear();
   headerImageNumber_ = -1;
 
-  WNDCLASSEXA frameClass{};
-  frameClass.cbSize = sizeof(frameClass);
-  frameClass.lpfnWndProc = DefWindowProcA;
-  frameClass.hInstance = GetModuleHandleA(nullptr);
-  frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  frameClass.lpszClassName = kFrameClass;
-  RegisterClassExA(&frameClass);  // fails harmlessly from the second test on
   // A pop-up like the host's borderless main window (and Wine hides it without
   // waiting for a window manager).
-  frame_ = CreateWindowExA(0, kFrameClass, "Settings test host", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 900,
+  frame_ = CreateWindowExA(0, "STATIC", "Settings test host", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 900,
                            640, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(frame_, nullptr);
   // The host's content area (its control 1007).
@@ -128,9 +113,7 @@ std::vector<INT_PTR> SettingsHost::ReportedCounts() const {
 }
 
 int SettingsHost::CallsOf(int32_t code) const {
-  int count = 0;
-  for (const HostCall& call : calls_) count += call.code == code ? 1 : 0;
-  return count;
+  return int(std::count_if(calls_.begin(), calls_.end(), [&](const HostCall& call) { return call.code == code; }));
 }
 
 std::vector<HWND> SettingsHost::AllVisible(const char* className, const char* text) const {
@@ -160,8 +143,7 @@ RECT SettingsHost::ScreenRect(HWND window) {
 
 PanelRecord MakeNotification(const char* title, const char* shortText, const char* longText,
                              std::vector<const char*> buttons, PanelButtonHandler handler) {
-  PanelRecord record;
-  std::memset(&record, 0, sizeof(record));
+  PanelRecord record{};
   record.kind = kPanelNotification;
   text::CopyBounded(record.title, title);
   text::CopyBounded(record.shortText, shortText);
@@ -172,8 +154,7 @@ PanelRecord MakeNotification(const char* title, const char* shortText, const cha
 }
 
 PanelRecord MakePanel(const char* title, WNDPROC procedure, uint16_t height, const char* producerData) {
-  PanelRecord record;
-  std::memset(&record, 0, sizeof(record));
+  PanelRecord record{};
   record.kind = kPanelWindow;
   record.panelType = kPanelTypeDownload;
   text::CopyBounded(record.title, title);
