@@ -36,8 +36,6 @@ std::string Noise(size_t size, unsigned seed) {
   return bytes;
 }
 
-INT_PTR Text(const std::string& text) { return reinterpret_cast<INT_PTR>(text.c_str()); }
-
 class LiveryPackageTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -92,7 +90,8 @@ class LiveryPackageTest : public ::testing::Test {
 
   INT_PTR Install(const std::string& path, const char* type = "Single Livery", const char* variant = "ZELVA K50F") {
     PackageSummary summary = Summary(type, variant);
-    return k50_.Command(kModuleInstallPackage, Text(path), reinterpret_cast<INT_PTR>(&summary));
+    return k50_.Command(kModuleInstallPackage, reinterpret_cast<INT_PTR>(path.c_str()),
+                        reinterpret_cast<INT_PTR>(&summary));
   }
 
   // Every installation, done or refused, clears its work folder.

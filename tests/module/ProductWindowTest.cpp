@@ -25,11 +25,6 @@ size_t Count(const std::string& log, const std::string& text) {
   return n;
 }
 
-void Pump() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-}
-
 RECT RectIn(HWND window, HWND relativeTo) {
   RECT r;
   GetWindowRect(window, &r);
@@ -196,7 +191,7 @@ TEST_F(ProductWindowTest, EachMenuChangeCreatesItsPageAnewAndPagesGoBack) {
   k50_.module().menuChange(2);
   HWND page = Page();
   SendMessageA(GetDlgItem(page, 1002), BM_CLICK, 0, 0);
-  Pump();
+  for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
   EXPECT_FALSE(IsWindow(page));
   EXPECT_EQ(Count(k50_.Log(), "ZELVA K50X - Showing page 0\r\n"), 2u);
   EXPECT_TRUE(IsWindowVisible(Item(kVerticalBar)));

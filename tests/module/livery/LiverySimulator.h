@@ -28,8 +28,6 @@ class LiverySimulator {
  public:
   LiverySimulator();
   ~LiverySimulator();
-  LiverySimulator(const LiverySimulator&) = delete;
-  LiverySimulator& operator=(const LiverySimulator&) = delete;
 
   HostContext& host() { return *host_; }
   void UsePrepar3d() { host_->currentSimulator = kSimulatorP3d; }
