@@ -53,13 +53,6 @@ class HostDrivenTest : public ::testing::Test {
                               {"Texture." + std::string(name) + "\\k50_fuse.bmp", "BM fuselage"}}));
     return path;
   }
-  void ChooseK50() {
-    HWND list = GetDlgItem(main_, kProductList);
-    LRESULT index = SendMessageA(list, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>("ZELVA K50 - FSX"));
-    ASSERT_GT(index, 0);
-    SendMessageA(list, CB_SETCURSEL, WPARAM(index), 0);
-    PostMessageA(main_, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
-  }
   HWND ProductWindow() const { return FindWindowExA(GetDlgItem(main_, kContentArea), nullptr, "#32770", nullptr); }
 
   TestFolder fsx_, packages_;
@@ -92,7 +85,11 @@ TEST_F(HostDrivenTest, ALiveryPackageOnTheCommandLineLandsAndTheProductWindowFol
   EXPECT_EQ(ReadWholeFile(fsx_ / "ZELVA\\ZELVA K50X\\Aircraft\\ZK-Aurora.ini"), "[Options]\r\nTugType=1\r\n");
   EXPECT_EQ(FindProcessWindow("Working", process_->id()), nullptr);
 
-  ChooseK50();
+  HWND list = GetDlgItem(main_, kProductList);
+  LRESULT index = SendMessageA(list, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>("ZELVA K50 - FSX"));
+  ASSERT_GT(index, 0);
+  SendMessageA(list, CB_SETCURSEL, WPARAM(index), 0);
+  PostMessageA(main_, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
   ASSERT_TRUE(WaitForLog(host_, "\tProduct Installed: 1"));
   ASSERT_NE(ProductWindow(), nullptr);
   EXPECT_TRUE(IsWindowVisible(ProductWindow()));

@@ -14,21 +14,8 @@ INT_PTR SettingsHost::headerImageNumber_ = -1;
 
 namespace {
 
-struct FindRequest {
-  const char* className;
-  const char* text;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectMatching(HWND window, LPARAM parameter) {
-  auto& request = *reinterpret_cast<FindRequest*>(parameter);
-  char className[64] = "";
-  char text[256] = "";
-  GetClassNameA(window, className, sizeof(className));
-  GetWindowTextA(window, text, sizeof(text));
-  if (IsWindowVisible(window) && _stricmp(className, request.className) == 0 &&
-      (request.text == nullptr || std::strcmp(text, request.text) == 0))
-    request.found.push_back(window);
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
   return TRUE;
 }
 
@@ -117,9 +104,17 @@ int SettingsHost::CallsOf(int32_t code) const {
 }
 
 std::vector<HWND> SettingsHost::AllVisible(const char* className, const char* text) const {
-  FindRequest request{className, text, {}};
-  EnumChildWindows(frame_, &CollectMatching, reinterpret_cast<LPARAM>(&request));
-  return request.found;
+  std::vector<HWND> all, found;
+  EnumChildWindows(frame_, &CollectWindow, reinterpret_cast<LPARAM>(&all));
+  for (HWND window : all) {
+    char windowClass[64] = "", windowText[256] = "";
+    GetClassNameA(window, windowClass, sizeof(windowClass));
+    GetWindowTextA(window, windowText, sizeof(windowText));
+    if (IsWindowVisible(window) && _stricmp(windowClass, className) == 0 &&
+        (text == nullptr || std::strcmp(windowText, text) == 0))
+      found.push_back(window);
+  }
+  return found;
 }
 
 void SettingsHost::Pump() {
