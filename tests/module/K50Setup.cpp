@@ -34,11 +34,8 @@ void K50Setup::RegisterProduct(const char* version) {
 }
 
 void K50Setup::RegisterExpansion(const char* version) {
-  if (version == nullptr) {
-    registry_.SetString(HKEY_LOCAL_MACHINE, kExpansionKey, "DisplayName", "ZELVA K50-300ER FSX", KEY_WOW64_32KEY);
-  } else {
-    registry_.SetString(HKEY_LOCAL_MACHINE, kExpansionKey, "DisplayVersion", version, KEY_WOW64_32KEY);
-  }
+  registry_.SetString(HKEY_LOCAL_MACHINE, kExpansionKey, version ? "DisplayVersion" : "DisplayName",
+                      version ? version : "ZELVA K50-300ER FSX", KEY_WOW64_32KEY);
 }
 
 void K50Setup::WriteAircraftConfig(const char* variantFolder, const std::string& content) {

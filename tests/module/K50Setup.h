@@ -20,8 +20,6 @@ class K50Setup {
  public:
   K50Setup();
   ~K50Setup();
-  K50Setup(const K50Setup&) = delete;
-  K50Setup& operator=(const K50Setup&) = delete;
 
   void RegisterProduct(const char* version = "1.4.2");
   // A null version leaves the key without "DisplayVersion".

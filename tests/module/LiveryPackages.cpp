@@ -30,15 +30,6 @@ void CollectFiles(const std::string& folder, const std::string& prefix, std::map
   FindClose(search);
 }
 
-HWND WaitForWindow(const char* caption) {
-  for (DWORD waited = 0; waited < kWaitMs; waited += 20) {
-    HWND window = FindProcessWindow(caption);
-    if (window != nullptr) return window;
-    Sleep(20);
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 bool WritePackage(const std::string& workFolder, const std::string& packagePath, const std::vector<PackageEntry>& entries) {
@@ -89,7 +80,9 @@ int TextureFolderAnswers::Wait() {
 
 void TextureFolderAnswers::Run() {
   for (const std::string& name : names_) {
-    HWND dialog = WaitForWindow("Texture Folder Already Exists");
+    HWND dialog = nullptr;
+    for (DWORD waited = 0; dialog == nullptr && waited < kWaitMs; waited += 20, Sleep(20))
+      dialog = FindProcessWindow("Texture Folder Already Exists");
     if (dialog == nullptr) return;
     char shown[100] = {};
     GetDlgItemTextA(dialog, IDC_TEXTURE_FOLDER_NAME, shown, sizeof(shown));

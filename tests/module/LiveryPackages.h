@@ -35,8 +35,6 @@ class TextureFolderAnswers {
  public:
   explicit TextureFolderAnswers(std::vector<std::string> names);
   ~TextureFolderAnswers();
-  TextureFolderAnswers(const TextureFolderAnswers&) = delete;
-  TextureFolderAnswers& operator=(const TextureFolderAnswers&) = delete;
 
   // How many dialogs were answered; the shown names and formatting messages in order.
   int Wait();

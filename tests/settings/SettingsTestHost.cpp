@@ -1,5 +1,6 @@
 #include "SettingsTestHost.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "FixedText.h"
@@ -13,23 +14,8 @@ INT_PTR SettingsHost::headerImageNumber_ = -1;
 
 namespace {
 
-const char kFrameClass[] = "ZelvaSettingsTestFrame";
-
-struct FindRequest {
-  const char* className;
-  const char* text;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectMatching(HWND window, LPARAM parameter) {
-  auto& request = *reinterpret_cast<FindRequest*>(parameter);
-  char className[64] = "";
-  char text[256] = "";
-  GetClassNameA(window, className, sizeof(className));
-  GetWindowTextA(window, text, sizeof(text));
-  if (IsWindowVisible(window) && _stricmp(className, request.className) == 0 &&
-      (request.text == nullptr || std::strcmp(text, request.text) == 0))
-    request.found.push_back(window);
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
   return TRUE;
 }
 
@@ -38,15 +24,8 @@ BOOL CALLBACK CollectMatching(HWND window, LPARAM parameter) {
 INT_PTR __cdecl SettingsHost::HostCommand(int32_t code, const char* text, void* object) {
   (void)object;
   calls_.push_back({code, reinterpret_cast<INT_PTR>(text)});
-  switch (code) {
-    case kHostFindImage:
-      return text != nullptr && _stricmp(text, "Blue Header Bar") == 0 ? headerImageNumber_ : -1;
-    case kHostSetNotificationCount:
-    case kHostSaveSettings:
-      return 0;
-    default:
-      return kResultUnknown;
-  }
+  if (code == kHostFindImage) return text != nullptr && _stricmp(text, "Blue Header Bar") == 0 ? headerImageNumber_ : -1;
+  return code == kHostSetNotificationCount || code == kHostSaveSettings ? 0 : kResultUnknown;
 }
 
 void __cdecl SettingsHost::HostLog(const char*, ...) {}
@@ -61,16 +40,9 @@ void SettingsHost::SetUp() {
   calls_.clear();
   headerImageNumber_ = -1;
 
-  WNDCLASSEXA frameClass{};
-  frameClass.cbSize = sizeof(frameClass);
-  frameClass.lpfnWndProc = DefWindowProcA;
-  frameClass.hInstance = GetModuleHandleA(nullptr);
-  frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  frameClass.lpszClassName = kFrameClass;
-  RegisterClassExA(&frameClass);  // fails harmlessly from the second test on
   // A pop-up like the host's borderless main window (and Wine hides it without
   // waiting for a window manager).
-  frame_ = CreateWindowExA(0, kFrameClass, "Settings test host", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 900,
+  frame_ = CreateWindowExA(0, "STATIC", "Settings test host", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 900,
                            640, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(frame_, nullptr);
   // The host's content area (its control 1007).
@@ -128,15 +100,21 @@ std::vector<INT_PTR> SettingsHost::ReportedCounts() const {
 }
 
 int SettingsHost::CallsOf(int32_t code) const {
-  int count = 0;
-  for (const HostCall& call : calls_) count += call.code == code ? 1 : 0;
-  return count;
+  return int(std::count_if(calls_.begin(), calls_.end(), [&](const HostCall& call) { return call.code == code; }));
 }
 
 std::vector<HWND> SettingsHost::AllVisible(const char* className, const char* text) const {
-  FindRequest request{className, text, {}};
-  EnumChildWindows(frame_, &CollectMatching, reinterpret_cast<LPARAM>(&request));
-  return request.found;
+  std::vector<HWND> all, found;
+  EnumChildWindows(frame_, &CollectWindow, reinterpret_cast<LPARAM>(&all));
+  for (HWND window : all) {
+    char windowClass[64] = "", windowText[256] = "";
+    GetClassNameA(window, windowClass, sizeof(windowClass));
+    GetWindowTextA(window, windowText, sizeof(windowText));
+    if (IsWindowVisible(window) && _stricmp(windowClass, className) == 0 &&
+        (text == nullptr || std::strcmp(windowText, text) == 0))
+      found.push_back(window);
+  }
+  return found;
 }
 
 void SettingsHost::Pump() {
@@ -160,8 +138,7 @@ RECT SettingsHost::ScreenRect(HWND window) {
 
 PanelRecord MakeNotification(const char* title, const char* shortText, const char* longText,
                              std::vector<const char*> buttons, PanelButtonHandler handler) {
-  PanelRecord record;
-  std::memset(&record, 0, sizeof(record));
+  PanelRecord record{};
   record.kind = kPanelNotification;
   text::CopyBounded(record.title, title);
   text::CopyBounded(record.shortText, shortText);
@@ -172,8 +149,7 @@ PanelRecord MakeNotification(const char* title, const char* shortText, const cha
 }
 
 PanelRecord MakePanel(const char* title, WNDPROC procedure, uint16_t height, const char* producerData) {
-  PanelRecord record;
-  std::memset(&record, 0, sizeof(record));
+  PanelRecord record{};
   record.kind = kPanelWindow;
   record.panelType = kPanelTypeDownload;
   text::CopyBounded(record.title, title);

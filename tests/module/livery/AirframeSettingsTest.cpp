@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <tuple>
+
 #include "DialogAnswerer.h"
 #include "LiveryEntries.h"
 #include "LiverySimulator.h"
@@ -47,42 +49,24 @@ TEST_F(AirframeSettingsTest, ATakenRegistrationGetsTheNextFreeNameUnlessTheUserO
     EXPECT_NE(answerer.text().find("a new filename will be generated for the livery to use."), std::string::npos);
   }
   EXPECT_EQ(Settings("R"), "customised");
-  EXPECT_EQ(Settings("R1", true), kFresh);
   EXPECT_EQ(sim_.Value(kFreighter, 0, "atc_id"), "R1");
-  {
-    // Asked once for R; R1 is taken too, so R2 without a second question.
-    DialogAnswerer answerer(kOverwriteCaption, IDNO);
-    Install(kFreighter, kFreighterIndex, 1, false);
+  // Asked once for R; R1 is taken too, so R2 without a second question. Then the user overwrites R.
+  for (auto [entry, answer, name] : {std::tuple{1, IDNO, "R2"}, std::tuple{2, IDYES, "R"}}) {
+    DialogAnswerer answerer(kOverwriteCaption, answer);
+    Install(kFreighter, kFreighterIndex, entry, false);
     EXPECT_TRUE(answerer.Wait());
+    EXPECT_EQ(Settings(name), kFresh);
+    EXPECT_EQ(sim_.Value(kFreighter, entry, "atc_id"), name);
   }
-  EXPECT_EQ(Settings("R2"), kFresh);
-  EXPECT_EQ(sim_.Value(kFreighter, 1, "atc_id"), "R2");
-  {
-    DialogAnswerer answerer(kOverwriteCaption, IDYES);
-    Install(kFreighter, kFreighterIndex, 2, false);
-    EXPECT_TRUE(answerer.Wait());
-  }
-  EXPECT_EQ(Settings("R"), kFresh);
-  EXPECT_EQ(sim_.Value(kFreighter, 2, "atc_id"), "R");
 }
 
-TEST_F(AirframeSettingsTest, ReinstallOverwritesWithoutAskingAndUnsafeRegistrationsWriteNothing) {
-  sim_.WriteConfig(kFreighter, Entry(0, "Nordic", "Nordic", "R") + Entry(1, "Climber", "Climber", "..\\Victim"));
-  WriteWholeFile(sim_.SettingsFolder() + "R.ini", "customised");
+// Reinstalling over existing settings is covered through the real module's package installation.
+TEST_F(AirframeSettingsTest, UnsafeRegistrationWritesNothing) {
+  sim_.WriteConfig(kFreighter, Entry(0, "Climber", "Climber", "..\\Victim"));
   sim_.SettingsFolder(true);
-  {
-    DialogAnswerer watcher(kOverwriteCaption, IDYES, 1500);
-    Install(kFreighter, kFreighterIndex, 0, true);
-    EXPECT_FALSE(watcher.Wait());
-  }
-  EXPECT_EQ(Settings("R"), kFresh);
-  EXPECT_EQ(sim_.Value(kFreighter, 0, "atc_id"), "R");
-
-  Install(kFreighter, kFreighterIndex, 1, false);
-  EXPECT_FALSE(Exists(sim_.SettingsFolder() + "..\\Victim.ini"));
-  EXPECT_FALSE(Exists(sim_.SettingsFolder(true) + "..\\Victim.ini"));
-  EXPECT_EQ(sim_.Value(kFreighter, 1, "atc_id"), "..\\Victim");
-  EXPECT_NE(LiverySimulator::Log().find("atc_id \"..\\Victim\" of fltsim.1 is no file name"), std::string::npos);
+  Install(kFreighter, kFreighterIndex, 0, false);
+  EXPECT_FALSE(Exists(sim_.SettingsFolder() + "..\\Victim.ini") || Exists(sim_.SettingsFolder(true) + "..\\Victim.ini"));
+  EXPECT_EQ(sim_.Value(kFreighter, 0, "atc_id"), "..\\Victim");
 }
 
 class GmcAliasTest : public AirframeSettingsTest {
@@ -100,12 +84,8 @@ TEST_F(GmcAliasTest, AK50_300ErLiveryOnFsxGetsItsGmcAliasOnce) {
   Install(k300Er, k300ErIndex, 0, false);
   Install(k300Er, k300ErIndex, 0, true);  // found again by its title
 
-  std::string gmc = GmcFolder() + "\\aircraft.cfg";
-  char value[200];
-  GetPrivateProfileStringA("fltsim.1", "title", "", value, sizeof(value), gmc.c_str());
-  EXPECT_STREQ(value, "K50-300ER Nordic GMC");
-  GetPrivateProfileStringA("fltsim.2", "title", "", value, sizeof(value), gmc.c_str());
-  EXPECT_STREQ(value, "");
+  EXPECT_EQ(sim_.Value("ZELVA K50-GMC", 1, "title"), "K50-300ER Nordic GMC");
+  EXPECT_EQ(sim_.Value("ZELVA K50-GMC", 2, "title"), "");
   EXPECT_EQ(ReadWholeFile(GmcFolder() + "\\texture.Nordic\\texture.cfg"),
             "[fltsim]\r\nalias=ZELVA K50-300ER\\texture.Nordic");
 }

@@ -36,7 +36,6 @@ TEST_F(LiveryConfigEditTest, NewEntryLandsBehindTheLastEntryAndThePreviousFileIs
                 "texture=SkyLease\r\ndescription=" + longDescription + "\r\n\r\n" + original.substr(general));
   EXPECT_EQ(ReadWholeFile(path + "_old"), original);
   EXPECT_FALSE(Exists(path + "_new"));
-  EXPECT_EQ(sim_.Value(kFreighter, 4, "description"), longDescription);
   EXPECT_TRUE(module::IsLiveryInstalled(kFreighterIndex, "sky lease"));
 }
 
@@ -82,9 +81,8 @@ TEST_F(LiveryConfigEditTest, SortingPutsHouseLiveriesFirstAndMovesWholeSections)
 
   module::SortLiveryEntries(kFreighterIndex);
 
-  EXPECT_EQ(sim_.Value(kFreighter, 0, "ui_variation"), "ZELVA House Colours");
-  EXPECT_EQ(sim_.Value(kFreighter, 1, "ui_variation"), "A");
-  EXPECT_EQ(sim_.Value(kFreighter, 2, "ui_variation"), "b");
+  const char* order[] = {"ZELVA House Colours", "A", "b"};
+  for (int entry = 0; entry < 3; ++entry) EXPECT_EQ(sim_.Value(kFreighter, entry, "ui_variation"), order[entry]);
   EXPECT_EQ(sim_.Value(kFreighter, 1, "atc_id"), "A-1");  // whole sections move
   const std::string file = sim_.ReadConfig(kFreighter);
   EXPECT_NE(file.find("description=" + longDescription + "\r\n"), std::string::npos);

@@ -23,9 +23,7 @@ class LiveryListTest : public ::testing::Test {
   }
   void TearDown() override {
     module::UnbindLiveryPage();
-    DestroyWindow(list_);
-    DestroyWindow(description_);
-    DestroyWindow(page_);
+    for (HWND window : {list_, description_, page_}) DestroyWindow(window);
   }
   std::vector<std::pair<std::string, LRESULT>> Shown() {
     std::vector<std::pair<std::string, LRESULT>> items;

@@ -2,8 +2,6 @@
 
 #include <shlobj.h>
 
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
 #include "ModuleContext.h"
@@ -12,14 +10,7 @@
 namespace zelva::testing {
 namespace {
 
-void __cdecl KeepLog(const char* format, ...) {
-  char line[4096];
-  va_list arguments;
-  va_start(arguments, format);
-  std::vsnprintf(line, sizeof(line), format, arguments);
-  va_end(arguments);
-  LiverySimulator::Log() += line;
-}
+void __cdecl DiscardLog(const char*, ...) {}
 
 }  // namespace
 
@@ -42,18 +33,12 @@ std::string Entry(int entry, const std::string& name, const std::string& texture
          texture + "\r\nui_variation=" + name + "\r\natc_id=" + atcId + "\r\n" + extra + "\r\n";
 }
 
-std::string& LiverySimulator::Log() {
-  static std::string log;
-  return log;
-}
-
 LiverySimulator::LiverySimulator() : host_(std::make_unique<HostContext>()) {
   std::memset(host_.get(), 0, sizeof(HostContext));
   std::strcpy(host_->fsxRoot, fsx_.path().c_str());
   std::strcpy(host_->p3dRoot, p3d_.path().c_str());
   host_->currentSimulator = kSimulatorFsx;
-  host_->log = &KeepLog;
-  Log().clear();
+  host_->log = &DiscardLog;
   module::SetHost(host_.get());
   module::FillProductTemplate(module::Product());
   module::FillProductTables(module::Product());

@@ -1,6 +1,6 @@
 // Simulated simulator folders for the module's livery operations, linked into
 // the test: the host's record points at an FSX and a Prepar3D folder of its
-// own, the product description is the K50's, and the log is kept in memory.
+// own, the product description is the K50's, and the log is discarded.
 #pragma once
 
 #include <windows.h>
@@ -28,8 +28,6 @@ class LiverySimulator {
  public:
   LiverySimulator();
   ~LiverySimulator();
-  LiverySimulator(const LiverySimulator&) = delete;
-  LiverySimulator& operator=(const LiverySimulator&) = delete;
 
   HostContext& host() { return *host_; }
   void UsePrepar3d() { host_->currentSimulator = kSimulatorP3d; }
@@ -42,8 +40,6 @@ class LiverySimulator {
   std::string WriteConfig(const char* variant, const std::string& content);
   std::string ReadConfig(const char* variant) const { return ReadWholeFile(ConfigPath(variant)); }
   std::string Value(const char* variant, int entry, const char* key) const;
-
-  static std::string& Log();
 
  private:
   TestFolder fsx_, p3d_;
