@@ -13,7 +13,6 @@ namespace {
 
 const int kManualButton = 1006;
 const int kContentArea = 1007;
-const int kProductList = 1008;
 const int kTextView = 1101;
 
 std::string Built(const char* name) { return WindowsPathOf(TEST_MODULE_DIR) + "\\" + name; }
@@ -26,21 +25,6 @@ std::string TextOf(HWND control) {
   std::string text(size_t(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
   text.resize(size_t(SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
-}
-
-template <class Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs = 10000) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    if (condition()) return true;
-    Sleep(50);
-  }
-  return condition();
-}
-
-RECT ScreenRect(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return r;
 }
 
 class DocumentHostTest : public ::testing::Test {
@@ -86,30 +70,27 @@ TEST_F(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
   EXPECT_EQ(pixel, GetSysColor(COLOR_WINDOW)) << std::hex << pixel;
 
   HandOff("e:\\liveries\\waiting.zlp");
-  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kManualButton, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(main, kManualButton)));
+  Click(main, kManualButton);
   HWND manual = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (manual = DocumentIn(main, "ZELVA Hangardesk Manual")) != nullptr; }));
+  ASSERT_TRUE(WaitUntil([&] { return (manual = DocumentIn(main, "ZELVA Hangardesk Manual")) != nullptr; }));
   EXPECT_FALSE(IsWindow(shown));
   EXPECT_FALSE(Logged("Opening ZLP file: e:\\liveries\\waiting.zlp"));
   // It keeps filling the content area when the main window grows.
   SetWindowPos(main, nullptr, 0, 0, 1240, 720, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   HWND area = GetDlgItem(main, kContentArea);
-  EXPECT_TRUE(WaitFor([&] {
+  EXPECT_TRUE(WaitUntil([&] {
     RECT client, placed = ScreenRect(manual);
     GetClientRect(area, &client);
     MapWindowPoints(area, nullptr, reinterpret_cast<POINT*>(&client), 2);
     return EqualRect(&client, &placed) && client.right - client.left > 819;
   }));
-  PostMessageA(manual, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(manual, IDOK)));
+  Click(manual, IDOK);
   ASSERT_TRUE(WaitForLog(host_, "Opening ZLP file: e:\\liveries\\waiting.zlp"));
   EXPECT_FALSE(IsWindow(manual));
 
-  HWND list = GetDlgItem(main, kProductList);
-  SendMessageA(list, CB_SETCURSEL, 1, 0);
-  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
-  HWND floating = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (floating = FindProcessWindow("Test Floating", process.id())) != nullptr; }));
+  ChooseProduct(main, 1);
+  HWND floating = WaitForWindow("Test Floating", process.id());
+  ASSERT_NE(floating, nullptr);
   EXPECT_EQ(GetWindow(floating, GW_OWNER), main);
   auto over = [&] {
     RECT m = ScreenRect(main), d = ScreenRect(floating);
@@ -118,7 +99,7 @@ TEST_F(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
   EXPECT_TRUE(over());
   RECT before = ScreenRect(main);
   SetWindowPos(main, nullptr, before.left + 37, before.top + 23, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_TRUE(WaitFor(over)) << ScreenRect(floating).left << " " << ScreenRect(main).left;
+  EXPECT_TRUE(WaitUntil(over)) << ScreenRect(floating).left << " " << ScreenRect(main).left;
   EXPECT_EQ(ScreenRect(floating).left, before.left + 47);
 
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
