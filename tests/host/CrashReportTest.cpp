@@ -71,7 +71,6 @@ class CrashReportTest : public ::testing::Test {
   }
 
   HostInstallation host_;
-  AppDataOverride profile_{host_.roaming()};
   std::unique_ptr<Process> process_;
 };
 

@@ -36,7 +36,6 @@ class DocumentHostTest : public ::testing::Test {
   bool Logged(const std::string& text) const { return host_.Log().find(text) != std::string::npos; }
 
   HostInstallation host_;
-  AppDataOverride profile_{host_.roaming()};
 };
 
 // One start after an update: the changelog, then the manual, with a package

@@ -13,7 +13,6 @@ namespace {
 class HostStartTest : public ::testing::Test {
  protected:
   HostInstallation host_;
-  AppDataOverride profile_{host_.roaming()};
 };
 
 // A package on the command line runs only once loading is done; a hand-off

@@ -40,7 +40,6 @@ class MainWindowTest : public ::testing::Test {
   }
 
   HostInstallation host_;
-  AppDataOverride profile_{host_.roaming()};
   std::unique_ptr<Process> process_;
   HWND main_ = nullptr;
   HWND list_ = nullptr;

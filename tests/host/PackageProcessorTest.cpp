@@ -102,7 +102,6 @@ class PackageProcessorTest : public ::testing::Test {
   TestFolder temp_;
   TemporaryFolderOverride temporary_{temp_.path()};
   HostInstallation host_;
-  AppDataOverride profile_{host_.roaming()};
   RegistryScope registry_;
   std::unique_ptr<Process> process_;
   HWND main_ = nullptr;

@@ -49,7 +49,6 @@ DWORD Process::Wait(DWORD timeoutMs) {
 }
 
 HostInstallation::HostInstallation() {
-  roaming_ = profile_ / "Roaming";
   CreateDirectoryA(roaming_.c_str(), nullptr);
   CopyFileA(WindowsPathOf(ZELVA_HOST_PATH).c_str(), programPath().c_str(), FALSE);
   CopyFileA(WindowsPathOf(ZELVA_SETTINGS_PATH).c_str(), (program_ / "Settings.dat").c_str(), FALSE);

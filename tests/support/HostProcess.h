@@ -44,7 +44,7 @@ class Process {
 };
 
 // A program folder with the host, its settings module and chosen libraries,
-// and a profile of its own.
+// and a profile of its own, which the user's system points at while it lives.
 class HostInstallation {
  public:
   HostInstallation();
@@ -58,7 +58,8 @@ class HostInstallation {
 
  private:
   TestFolder program_, profile_;
-  std::string roaming_;
+  std::string roaming_ = profile_ / "Roaming";
+  AppDataOverride appData_{roaming_};
 };
 
 // Waits until a window of the process with the caption is shown.
