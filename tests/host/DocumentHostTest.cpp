@@ -27,33 +27,23 @@ std::string TextOf(HWND control) {
   return text;
 }
 
-class DocumentHostTest : public ::testing::Test {
- protected:
-  void HandOff(const std::string& path) {
-    Process second(host_.programPath(), path, host_.programFolder());
-    EXPECT_EQ(second.Wait(), 0u);
-  }
-  bool Logged(const std::string& text) const { return host_.Log().find(text) != std::string::npos; }
-
-  HostInstallation host_;
-};
-
 // One start after an update: the changelog, then the manual, with a package
 // waiting for "Back"; then a product's floating document.
-TEST_F(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
-  WriteWholeFile(host_.programFolder() + "Changelog.txt",
+TEST(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
+  HostInstallation host;
+  WriteWholeFile(host.programFolder() + "Changelog.txt",
                  "ZELVA Hangardesk - Changelog\r\n\r\nv1.17.27\r\n- Manuals open inside Hangardesk.\r\n");
-  WriteWholeFile(host_.programFolder() + "ZELVA-HDK-Manual.pdf", "%PDF-1.4\n%%EOF\n");
-  host_.AddLibrary(Built("test_document.dll"), "document.dll");
+  WriteWholeFile(host.programFolder() + "ZELVA-HDK-Manual.pdf", "%PDF-1.4\n%%EOF\n");
+  host.AddLibrary(Built("test_document.dll"), "document.dll");
   // A stamp stored by an earlier version.
-  CreateDirectoryA((host_.roaming() + "\\ZELVA").c_str(), nullptr);
-  CreateDirectoryA(host_.dataFolder().c_str(), nullptr);
-  WriteWholeFile(host_.dataFolder() + "ZELVA Hangardesk.cfg", "[Main]\r\nChangelog=1\r\nOpen_PDF_Externally=0\r\n");
+  CreateDirectoryA((host.roaming() + "\\ZELVA").c_str(), nullptr);
+  CreateDirectoryA(host.dataFolder().c_str(), nullptr);
+  WriteWholeFile(host.dataFolder() + "ZELVA Hangardesk.cfg", "[Main]\r\nChangelog=1\r\nOpen_PDF_Externally=0\r\n");
 
-  Process process(host_.programPath(), "", host_.programFolder());
+  Process process(host.programPath(), "", host.programFolder());
   HWND main = WaitForMainWindow(process.id());
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(WaitForLog(host_, "Load complete."));
+  ASSERT_TRUE(WaitForLog(host, "Load complete."));
   HWND shown = DocumentIn(main, "Hangardesk Changelog");
   ASSERT_NE(shown, nullptr);
   EXPECT_TRUE(IsWindowVisible(shown));
@@ -68,12 +58,12 @@ TEST_F(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
   ReleaseDC(nullptr, screen);
   EXPECT_EQ(pixel, GetSysColor(COLOR_WINDOW)) << std::hex << pixel;
 
-  HandOff("e:\\liveries\\waiting.zlp");
+  EXPECT_EQ(Process(host.programPath(), "e:\\liveries\\waiting.zlp", host.programFolder()).Wait(), 0u);
   Click(main, kManualButton);
   HWND manual = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (manual = DocumentIn(main, "ZELVA Hangardesk Manual")) != nullptr; }));
   EXPECT_FALSE(IsWindow(shown));
-  EXPECT_FALSE(Logged("Opening ZLP file: e:\\liveries\\waiting.zlp"));
+  EXPECT_EQ(host.Log().find("Opening ZLP file: e:\\liveries\\waiting.zlp"), std::string::npos);
   // It keeps filling the content area when the main window grows.
   SetWindowPos(main, nullptr, 0, 0, 1240, 720, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   HWND area = GetDlgItem(main, kContentArea);
@@ -84,7 +74,7 @@ TEST_F(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
     return EqualRect(&client, &placed) && client.right - client.left > 819;
   }));
   Click(manual, IDOK);
-  ASSERT_TRUE(WaitForLog(host_, "Opening ZLP file: e:\\liveries\\waiting.zlp"));
+  ASSERT_TRUE(WaitForLog(host, "Opening ZLP file: e:\\liveries\\waiting.zlp"));
   EXPECT_FALSE(IsWindow(manual));
 
   ChooseProduct(main, 1);
