@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "FileStamp.h"
 #include "HostPaths.h"
 #include "HostState.h"
 #include "TestFolder.h"
@@ -72,11 +71,12 @@ TEST_F(ChangelogCheckTest, FirstRunStoresTheStampQuietlyAndOnlyAChangeShowsIt) {
   EXPECT_EQ(g_requests[0].path, std::wstring(changelog_.begin(), changelog_.end()));
   EXPECT_EQ(g_requests[0].title, L"Hangardesk Changelog");
 
-  // Removed: nothing shown, and the stamp goes.
+  // Removed: nothing shown, the stamp goes, and a missing file is no error to log.
   DeleteFileA(changelog_.c_str());
   EXPECT_FALSE(host::CheckChangelog(host::Context()));
   EXPECT_EQ(g_requests.size(), 1u);
   EXPECT_EQ(Stored(), "");
+  EXPECT_FALSE(Exists(host::Context().logPath));
 }
 
 }  // namespace

@@ -13,26 +13,10 @@ using namespace zelva::testing;
 
 namespace {
 
-const int kProductList = 1008;
 const int kReportEdit = 1019;
 const int kCopyButton = 1020;
-const size_t kStampChars = 15;  // "hh:mm:ss.mmm   "
 
 std::string Built(const char* name) { return WindowsPathOf(TEST_MODULE_DIR) + "\\" + name; }
-
-// The report's stack lines as the log holds them, without the time stamps.
-std::vector<std::string> LoggedStack(const std::string& log, const std::string& exceptionLine) {
-  std::vector<std::string> stack;
-  size_t at = log.find(exceptionLine);
-  if (at == std::string::npos) return stack;
-  for (at = log.find("\r\n", at) + 2; at < log.size();) {
-    size_t end = log.find("\r\n", at);
-    if (end == std::string::npos || end - at <= kStampChars) break;
-    stack.push_back(log.substr(at + kStampChars, end - at - kStampChars));
-    at = end + 2;
-  }
-  return stack;
-}
 
 struct CrashWindow {
   bool found = false;
@@ -57,11 +41,7 @@ std::string ClipboardText() {
 // Reads the crash window of the process, copies its report, presses "Exit".
 CrashWindow AnswerCrashWindow(DWORD process) {
   CrashWindow seen;
-  HWND window = nullptr;
-  for (int waited = 0; window == nullptr && waited < 30000; waited += 50) {
-    window = FindProcessWindow("Error", process);
-    if (window == nullptr) Sleep(50);
-  }
+  HWND window = WaitForWindow("Error", process);
   if (window == nullptr) return seen;
   seen.found = true;
   std::vector<char> text(80000);
@@ -74,7 +54,7 @@ CrashWindow AnswerCrashWindow(DWORD process) {
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCopyButton, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(window, kCopyButton)));
   seen.clipboard = ClipboardText();
-  PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
+  Click(window, IDOK);
   return seen;
 }
 
@@ -87,13 +67,10 @@ class CrashReportTest : public ::testing::Test {
     HWND main = WaitForMainWindow(process_->id());
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitForLog(host_, "Load complete."));
-    HWND list = GetDlgItem(main, kProductList);
-    SendMessageA(list, CB_SETCURSEL, 1, 0);
-    PostMessageA(main, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
+    ChooseProduct(main, 1);
   }
 
   HostInstallation host_;
-  AppDataOverride profile_{host_.roaming()};
   std::unique_ptr<Process> process_;
 };
 
@@ -114,19 +91,7 @@ TEST_F(CrashReportTest, DivisionByZeroInAModuleIsReportedInLogWindowAndClipboard
   const std::string address = found[1];
   const std::string exceptionLine = "Exception:  Integer Divide By Zero at 0x" + address;
 
-  // The first stack line is the faulting instruction, inside the module; the host called it.
-  std::vector<std::string> stack = LoggedStack(log, exceptionLine);
-  ASSERT_GE(stack.size(), 2u) << log;
-  EXPECT_LE(stack.size(), 8u);
-  std::smatch first;
-  ASSERT_TRUE(std::regex_match(stack[0], first, std::regex("([0-9A-F]{8,16})  (.+)  \\+([0-9A-F]{8}).*"))) << stack[0];
-  EXPECT_NE(first[2].str().find("divider.dll"), std::string::npos) << stack[0];
-  EXPECT_EQ(std::stoull(first[1], nullptr, 16) + std::stoull(first[3], nullptr, 16), std::stoull(address, nullptr, 16));
-  bool hostSeen = false;
-  for (const std::string& line : stack) hostSeen |= line.find("ZELVA Hangardesk.exe") != std::string::npos;
-  EXPECT_TRUE(hostSeen) << log;
-
-  // The window shows the same report, for the user to send.
+  // The window shows the log's report, for the user to send.
   std::string logPath = host_.dataFolder();  // the data folder is kept in lower case
   for (char& c : logPath) c = char(tolower(static_cast<unsigned char>(c)));
   logPath += "ZELVA Hangardesk.log";
@@ -136,15 +101,28 @@ TEST_F(CrashReportTest, DivisionByZeroInAModuleIsReportedInLogWindowAndClipboard
       "then paste the information into your support ticket.\r\nAdditionally, a log file has been created at:\r\n" +
       logPath + "\r\nPlease attach this file to better help us fix this issue.\r\n\r\nThe application will now exit.\r\n\r\n";
   ASSERT_EQ(crash.report.compare(0, head.size(), head), 0) << crash.report;
+  EXPECT_EQ(crash.clipboard, crash.report);
   std::string rest = crash.report.substr(head.size());
   EXPECT_TRUE(std::regex_match(rest.substr(0, rest.find("\r\n")),
                                std::regex("\\d\\d/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d     " + exceptionLine)))
       << rest;
-  std::string stackText;
-  for (const std::string& line : stack) stackText += line + "\r\n";
-  EXPECT_EQ(rest.substr(rest.find("\r\n") + 2), stackText);
+  std::vector<std::string> stack;
+  size_t inLog = log.find(exceptionLine);
+  for (size_t at = rest.find("\r\n") + 2, end; (end = rest.find("\r\n", at)) != std::string::npos; at = end + 2) {
+    stack.push_back(rest.substr(at, end - at));
+    EXPECT_NE(inLog = log.find("   " + stack.back() + "\r\n", inLog), std::string::npos) << stack.back() << log;
+  }
 
-  EXPECT_EQ(crash.clipboard, crash.report);
+  // The first stack line is the faulting instruction, inside the module; the host called it.
+  ASSERT_GE(stack.size(), 2u) << log;
+  EXPECT_LE(stack.size(), 8u);
+  std::smatch first;
+  ASSERT_TRUE(std::regex_match(stack[0], first, std::regex("([0-9A-F]{8,16})  (.+)  \\+([0-9A-F]{8}).*"))) << stack[0];
+  EXPECT_NE(first[2].str().find("divider.dll"), std::string::npos) << stack[0];
+  EXPECT_EQ(std::stoull(first[1], nullptr, 16) + std::stoull(first[3], nullptr, 16), std::stoull(address, nullptr, 16));
+  bool hostSeen = false;
+  for (const std::string& line : stack) hostSeen |= line.find("ZELVA Hangardesk.exe") != std::string::npos;
+  EXPECT_TRUE(hostSeen) << log;
 }
 
 TEST_F(CrashReportTest, LibraryCannotReplaceTheHostsFilter) {

@@ -13,7 +13,6 @@ namespace {
 
 const int kManualButton = 1006;
 const int kContentArea = 1007;
-const int kProductList = 1008;
 const int kTextView = 1101;
 
 std::string Built(const char* name) { return WindowsPathOf(TEST_MODULE_DIR) + "\\" + name; }
@@ -28,49 +27,23 @@ std::string TextOf(HWND control) {
   return text;
 }
 
-template <class Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs = 10000) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    if (condition()) return true;
-    Sleep(50);
-  }
-  return condition();
-}
-
-RECT ScreenRect(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return r;
-}
-
-class DocumentHostTest : public ::testing::Test {
- protected:
-  void HandOff(const std::string& path) {
-    Process second(host_.programPath(), path, host_.programFolder());
-    EXPECT_EQ(second.Wait(), 0u);
-  }
-  bool Logged(const std::string& text) const { return host_.Log().find(text) != std::string::npos; }
-
-  HostInstallation host_;
-  AppDataOverride profile_{host_.roaming()};
-};
-
 // One start after an update: the changelog, then the manual, with a package
 // waiting for "Back"; then a product's floating document.
-TEST_F(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
-  WriteWholeFile(host_.programFolder() + "Changelog.txt",
+TEST(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
+  HostInstallation host;
+  WriteWholeFile(host.programFolder() + "Changelog.txt",
                  "ZELVA Hangardesk - Changelog\r\n\r\nv1.17.27\r\n- Manuals open inside Hangardesk.\r\n");
-  WriteWholeFile(host_.programFolder() + "ZELVA-HDK-Manual.pdf", "%PDF-1.4\n%%EOF\n");
-  host_.AddLibrary(Built("test_document.dll"), "document.dll");
+  WriteWholeFile(host.programFolder() + "ZELVA-HDK-Manual.pdf", "%PDF-1.4\n%%EOF\n");
+  host.AddLibrary(Built("test_document.dll"), "document.dll");
   // A stamp stored by an earlier version.
-  CreateDirectoryA((host_.roaming() + "\\ZELVA").c_str(), nullptr);
-  CreateDirectoryA(host_.dataFolder().c_str(), nullptr);
-  WriteWholeFile(host_.dataFolder() + "ZELVA Hangardesk.cfg", "[Main]\r\nChangelog=1\r\nOpen_PDF_Externally=0\r\n");
+  CreateDirectoryA((host.roaming() + "\\ZELVA").c_str(), nullptr);
+  CreateDirectoryA(host.dataFolder().c_str(), nullptr);
+  WriteWholeFile(host.dataFolder() + "ZELVA Hangardesk.cfg", "[Main]\r\nChangelog=1\r\nOpen_PDF_Externally=0\r\n");
 
-  Process process(host_.programPath(), "", host_.programFolder());
+  Process process(host.programPath(), "", host.programFolder());
   HWND main = WaitForMainWindow(process.id());
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(WaitForLog(host_, "Load complete."));
+  ASSERT_TRUE(WaitForLog(host, "Load complete."));
   HWND shown = DocumentIn(main, "Hangardesk Changelog");
   ASSERT_NE(shown, nullptr);
   EXPECT_TRUE(IsWindowVisible(shown));
@@ -85,31 +58,28 @@ TEST_F(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
   ReleaseDC(nullptr, screen);
   EXPECT_EQ(pixel, GetSysColor(COLOR_WINDOW)) << std::hex << pixel;
 
-  HandOff("e:\\liveries\\waiting.zlp");
-  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kManualButton, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(main, kManualButton)));
+  EXPECT_EQ(Process(host.programPath(), "e:\\liveries\\waiting.zlp", host.programFolder()).Wait(), 0u);
+  Click(main, kManualButton);
   HWND manual = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (manual = DocumentIn(main, "ZELVA Hangardesk Manual")) != nullptr; }));
+  ASSERT_TRUE(WaitUntil([&] { return (manual = DocumentIn(main, "ZELVA Hangardesk Manual")) != nullptr; }));
   EXPECT_FALSE(IsWindow(shown));
-  EXPECT_FALSE(Logged("Opening ZLP file: e:\\liveries\\waiting.zlp"));
+  EXPECT_EQ(host.Log().find("Opening ZLP file: e:\\liveries\\waiting.zlp"), std::string::npos);
   // It keeps filling the content area when the main window grows.
   SetWindowPos(main, nullptr, 0, 0, 1240, 720, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   HWND area = GetDlgItem(main, kContentArea);
-  EXPECT_TRUE(WaitFor([&] {
+  EXPECT_TRUE(WaitUntil([&] {
     RECT client, placed = ScreenRect(manual);
     GetClientRect(area, &client);
     MapWindowPoints(area, nullptr, reinterpret_cast<POINT*>(&client), 2);
     return EqualRect(&client, &placed) && client.right - client.left > 819;
   }));
-  PostMessageA(manual, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(manual, IDOK)));
-  ASSERT_TRUE(WaitForLog(host_, "Opening ZLP file: e:\\liveries\\waiting.zlp"));
+  Click(manual, IDOK);
+  ASSERT_TRUE(WaitForLog(host, "Opening ZLP file: e:\\liveries\\waiting.zlp"));
   EXPECT_FALSE(IsWindow(manual));
 
-  HWND list = GetDlgItem(main, kProductList);
-  SendMessageA(list, CB_SETCURSEL, 1, 0);
-  PostMessageA(main, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
-  HWND floating = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (floating = FindProcessWindow("Test Floating", process.id())) != nullptr; }));
+  ChooseProduct(main, 1);
+  HWND floating = WaitForWindow("Test Floating", process.id());
+  ASSERT_NE(floating, nullptr);
   EXPECT_EQ(GetWindow(floating, GW_OWNER), main);
   auto over = [&] {
     RECT m = ScreenRect(main), d = ScreenRect(floating);
@@ -118,7 +88,7 @@ TEST_F(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
   EXPECT_TRUE(over());
   RECT before = ScreenRect(main);
   SetWindowPos(main, nullptr, before.left + 37, before.top + 23, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_TRUE(WaitFor(over)) << ScreenRect(floating).left << " " << ScreenRect(main).left;
+  EXPECT_TRUE(WaitUntil(over)) << ScreenRect(floating).left << " " << ScreenRect(main).left;
   EXPECT_EQ(ScreenRect(floating).left, before.left + 47);
 
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);

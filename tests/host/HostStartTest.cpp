@@ -10,44 +10,39 @@ using namespace zelva::testing;
 
 namespace {
 
-class HostStartTest : public ::testing::Test {
- protected:
-  HostInstallation host_;
-  AppDataOverride profile_{host_.roaming()};
-};
-
 // A package on the command line runs only once loading is done; a hand-off
 // to the idle program runs before the second instance ends.
-TEST_F(HostStartTest, FreshProfileCommandLinePackageAndSecondInstances) {
-  Process first(host_.programPath(), "C:\\Liveries\\Nordair.ZLP", host_.programFolder());
+TEST(HostStartTest, FreshProfileCommandLinePackageAndSecondInstances) {
+  HostInstallation host;
+  Process first(host.programPath(), "C:\\Liveries\\Nordair.ZLP", host.programFolder());
   HWND main = WaitForMainWindow(first.id());
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(WaitForLog(host_, "Opening ZLP file: c:\\liveries\\nordair.zlp"));
-  std::string log = host_.Log();
+  ASSERT_TRUE(WaitForLog(host, "Opening ZLP file: c:\\liveries\\nordair.zlp"));
+  std::string log = host.Log();
   EXPECT_EQ(log.rfind("===================== ZELVA Hangardesk v1.17.27 =====================\r\n", 0), 0u) << log;
   EXPECT_LT(log.find("Load complete."), log.find("Opening ZLP file: c:\\liveries\\nordair.zlp"));
   {
-    Process second(host_.programPath(), "D:\\Downloads\\Aurora.zlp", host_.programFolder());
+    Process second(host.programPath(), "D:\\Downloads\\Aurora.zlp", host.programFolder());
     EXPECT_EQ(second.Wait(), 0u);
   }
-  log = host_.Log();
+  log = host.Log();
   EXPECT_NE(log.find("Opening ZLP file: D:\\Downloads\\Aurora.zlp"), std::string::npos) << log;
   EXPECT_NE(log.find("Sending command to existing Hangardesk"), std::string::npos);
   {
-    Process second(host_.programPath(), "", host_.programFolder());
+    Process second(host.programPath(), "", host.programFolder());
     DialogAnswerer answer("Error", IDOK, 30000, second.id());
     ASSERT_TRUE(answer.Wait());
     EXPECT_EQ(answer.text(), "The ZELVA Hangardesk is already running!");
     EXPECT_EQ(second.Wait(), 0u);
   }
   {
-    Process updater(host_.programPath(), "-DownloadUpdater", host_.programFolder());
+    Process updater(host.programPath(), "-DownloadUpdater", host.programFolder());
     EXPECT_EQ(updater.Wait(), 0u);  // no checksum: nothing fetched, no crash
   }
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
   EXPECT_EQ(first.Wait(), 0u);
-  EXPECT_NE(host_.Log().find("   Goodbye!\r\n"), std::string::npos) << host_.Log();
-  EXPECT_FALSE(Exists(host_.dataFolder() + "ZELVA Hangardesk.cfg"));
+  EXPECT_NE(host.Log().find("   Goodbye!\r\n"), std::string::npos) << host.Log();
+  EXPECT_FALSE(Exists(host.dataFolder() + "ZELVA Hangardesk.cfg"));
 }
 
 }  // namespace

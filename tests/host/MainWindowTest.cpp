@@ -16,12 +16,6 @@ const int kNotifications = 1017;
 
 std::string Built(const char* name) { return WindowsPathOf(TEST_MODULE_DIR) + "\\" + name; }
 
-size_t Count(const std::string& log, const std::string& text) {
-  size_t n = 0;
-  for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
-  return n;
-}
-
 class MainWindowTest : public ::testing::Test {
  protected:
   void Start() {
@@ -35,15 +29,10 @@ class MainWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
-    if (process_) {
-      EXPECT_EQ(process_->Wait(), 0u);
-    }
+    if (process_) EXPECT_EQ(process_->Wait(), 0u);
   }
-  // What a click on a list item ends in.
-  void Choose(int index) {
-    SendMessageA(list_, CB_SETCURSEL, WPARAM(index), 0);
-    PostMessageA(main_, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(list_));
-  }
+  void Choose(int index) { ChooseProduct(main_, index); }
+  LRESULT Chosen() const { return SendMessageA(list_, CB_GETCURSEL, 0, 0); }
   std::wstring ItemText(int index) {
     wchar_t text[128] = {};
     SendMessageW(list_, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text));
@@ -51,7 +40,6 @@ class MainWindowTest : public ::testing::Test {
   }
 
   HostInstallation host_;
-  AppDataOverride profile_{host_.roaming()};
   std::unique_ptr<Process> process_;
   HWND main_ = nullptr;
   HWND list_ = nullptr;
@@ -61,22 +49,18 @@ class MainWindowTest : public ::testing::Test {
 // module keeps it busy, then the product list.
 TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
   Start();
-  RECT r;
-  GetWindowRect(main_, &r);
-  EXPECT_EQ(r.right - r.left, 1100);
-  EXPECT_EQ(r.bottom - r.top, 655);
-  SetWindowPos(main_, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
-  GetWindowRect(main_, &r);
-  EXPECT_EQ(r.right - r.left, 800);
-  EXPECT_EQ(r.bottom - r.top, 600);
-  SetWindowPos(main_, nullptr, 0, 0, 1200, 700, SWP_NOMOVE | SWP_NOZORDER);
-  GetWindowRect(main_, &r);
-  EXPECT_EQ(r.right - r.left, 1200);
+  // Asked size, and what the window then has; the first is the start size.
+  for (auto [ask, have] : {std::pair{SIZE{0, 0}, SIZE{1100, 655}}, {{500, 400}, {800, 600}}, {{1200, 700}, {1200, 700}}}) {
+    if (ask.cx) SetWindowPos(main_, nullptr, 0, 0, ask.cx, ask.cy, SWP_NOMOVE | SWP_NOZORDER);
+    RECT r = ScreenRect(main_);
+    EXPECT_EQ(r.right - r.left, have.cx);
+    EXPECT_EQ(r.bottom - r.top, have.cy);
+  }
 
   ASSERT_EQ(SendMessageA(list_, CB_GETCOUNT, 0, 0), 4);
   EXPECT_EQ(ItemText(1), L"Test Busy - FSX");  // installed first
   EXPECT_EQ(ItemText(2), L"Test Absent - FSX");
-  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), -1);
+  EXPECT_EQ(Chosen(), -1);
 
   Choose(1);  // the busy module shows the working dialog for a few seconds
   ASSERT_TRUE(WaitForLog(host_, "Test Busy - test working open 1"));
@@ -113,18 +97,18 @@ TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
   ASSERT_TRUE(WaitForLog(host_, "Test Absent - test show 1"));
   log = host_.Log();
   // The log started afresh with the hand-off: the current product was not shown again.
-  EXPECT_EQ(Count(log, "Test Busy - test show"), 0u) << log;
-  EXPECT_EQ(Count(log, "Test Busy - test hide"), 1u);
-  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 2);
+  EXPECT_EQ(CountOf(log, "Test Busy - test show"), 0u) << log;
+  EXPECT_EQ(CountOf(log, "Test Busy - test hide"), 1u);
+  EXPECT_EQ(Chosen(), 2);
   Choose(3);
   Sleep(300);
-  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), 2);  // "Bottom" undone
+  EXPECT_EQ(Chosen(), 2);  // "Bottom" undone
 
   // Home leaves the list with nothing chosen: -1, not the frame's -2.
-  PostMessageA(main_, WM_COMMAND, MAKEWPARAM(kHomeButton, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main_, kHomeButton)));
+  Click(main_, kHomeButton);
   ASSERT_TRUE(WaitForLog(host_, "Test Absent - test hide"));
   Sleep(200);
-  EXPECT_EQ(SendMessageA(list_, CB_GETCURSEL, 0, 0), -1);
+  EXPECT_EQ(Chosen(), -1);
 }
 
 }  // namespace

@@ -35,12 +35,10 @@ class ModuleLoaderTest : public ::testing::Test {
 };
 
 TEST_F(ModuleLoaderTest, LoadsModulesInstalledFirstAndSkipsEverythingElse) {
-  Install("test_not_installed.dll", "a_absent.dll");
-  Install("test_installed.dll", "b_installed.dll");
-  Install("test_load_fails.dll", "c_refusing.dll");
-  Install("test_missing_export.dll", "d_partial.dll");
-  Install("test_not_a_module.dll", "e_other.dll");
-  Install("test_installed.dll", "R41 XSE.dll");
+  for (auto [built, as] : {std::pair{"test_not_installed.dll", "a_absent.dll"}, {"test_installed.dll", "b_installed.dll"},
+                           {"test_load_fails.dll", "c_refusing.dll"}, {"test_missing_export.dll", "d_partial.dll"},
+                           {"test_not_a_module.dll", "e_other.dll"}, {"test_installed.dll", "R41 XSE.dll"}})
+    Install(built, as);
   WriteWholeFile(program_ / "notes.txt", "not a library");
 
   host::LoadProductModules();

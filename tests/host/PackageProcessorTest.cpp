@@ -2,8 +2,10 @@
 // hands them over, and through a product page's file dialog.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "DialogAnswerer.h"
 #include "HostProcess.h"
@@ -21,12 +23,6 @@ const int kProductList = 1008;
 
 std::string Built(const char* name) { return WindowsPathOf(TEST_MODULE_DIR) + "\\" + name; }
 
-size_t Count(const std::string& text, const std::string& part, size_t from = 0) {
-  size_t n = 0;
-  for (size_t at = text.find(part, from); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
-
 std::string LiverySettings(const std::string& aircraft, const std::string& variant, const std::string& extra = "") {
   return "[Settings]\r\n" + extra + "Aircraft=" + aircraft + "\r\nVariant=" + variant + "\r\n";
 }
@@ -35,14 +31,13 @@ std::string CommandSettings(const std::string& steps, int count = 1) {
   return "[Settings]\r\nType=Command\r\nCount=" + std::to_string(count) + "\r\n" + steps;
 }
 
-HWND WaitForWindow(const char* caption, DWORD process) {
-  for (int waited = 0; waited < 30000; waited += 50, Sleep(50))
-    if (HWND window = FindProcessWindow(caption, process)) return window;
-  return nullptr;
-}
-
-void Press(HWND dialog, int button) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+// A bundle's "Multi Livery" list; each entry is name, aircraft, variant, file.
+std::string MultiSettings(const std::vector<std::array<const char*, 4>>& entries) {
+  std::string settings = "[Settings]\r\nType=Multi Livery\r\nCount=" + std::to_string(entries.size()) + "\r\n";
+  for (size_t i = 0; i < entries.size(); ++i)
+    settings += "[Livery " + std::to_string(i + 1) + "]\r\nName=" + entries[i][0] + "\r\nAircraft=" + entries[i][1] +
+                "\r\nVariant=" + entries[i][2] + "\r\nFilename=" + entries[i][3] + "\r\n";
+  return settings;
 }
 
 class PackageProcessorTest : public ::testing::Test {
@@ -54,15 +49,12 @@ class PackageProcessorTest : public ::testing::Test {
     CreateDirectoryA((files_ / "FSX\\Gauges").c_str(), nullptr);
   }
   void TearDown() override {
-    EXPECT_FALSE(WorkingFoldersLeft());
+    WIN32_FIND_DATAA entry;
+    HANDLE left = FindFirstFileA((temp_ / "ZELVA_HDK*").c_str(), &entry);
+    EXPECT_EQ(left, INVALID_HANDLE_VALUE) << "a working folder is left";
+    if (left != INVALID_HANDLE_VALUE) FindClose(left);
     if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
-    if (process_) {
-      EXPECT_EQ(process_->Wait(), 0u);
-    }
-  }
-  void UseSimulatorFolder() {
-    registry_.SetString(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Microsoft Games\\flight simulator\\10.0", "AppPath",
-                        files_ / "FSX");
+    if (process_) EXPECT_EQ(process_->Wait(), 0u);
   }
   // Once the host has run the package of its own command line, it is idle: a
   // hand-off is then processed before the second instance ends.
@@ -81,7 +73,7 @@ class PackageProcessorTest : public ::testing::Test {
     return std::make_unique<Process>(host_.programPath(), Package(name), host_.programFolder());
   }
   // False when the package was still being processed (a box left open) after the wait.
-  bool HandOver(const std::string& name, DWORD timeoutMs = 30000) { return HandOverLater(name)->Wait(timeoutMs) == 0; }
+  bool HandOver(const std::string& name) { return HandOverLater(name)->Wait(30000) == 0; }
   // Hands the package over and answers the error box it must raise; its text.
   std::string ErrorFor(const std::string& name) {
     DialogAnswerer answer(kErrorCaption, IDOK, 30000, HostId());
@@ -89,36 +81,27 @@ class PackageProcessorTest : public ::testing::Test {
     EXPECT_TRUE(answer.Wait()) << name;
     return answer.text();
   }
-  size_t Logged(const std::string& text) const { return Count(host_.Log(), text); }
-  bool WorkingFoldersLeft() const {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((temp_ / "ZELVA_HDK*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
-    return true;
-  }
-  std::string InstallLine(const char* module, const std::string& name, const char* type) {
-    return std::string(module) + " - test install [" + Package(name) + "] type [" + type + "]";
+  size_t Logged(const std::string& text) const { return CountOf(host_.Log(), text); }
+  std::string InstallLine(const char* module, const std::string& name) {
+    return std::string(module) + " - test install [" + Package(name) + "] type [Single Livery]";
   }
   // A product page's install button: its module asks for the file dialog.
   HWND OpenDialogOf(const char* product) {
     HWND products = GetDlgItem(main_, kProductList);
     LRESULT index = SendMessageA(products, CB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(product));
     EXPECT_GE(index, 0) << product;
-    SendMessageA(products, CB_SETCURSEL, WPARAM(index), 0);
-    PostMessageA(main_, WM_COMMAND, MAKEWPARAM(kProductList, CBN_SELENDOK), reinterpret_cast<LPARAM>(products));
+    ChooseProduct(main_, int(index));
     return WaitForWindow("Open", HostId());
   }
   void TypeAndOpen(HWND open, const std::string& name) {
     SetDlgItemTextA(open, GetDlgItem(open, 0x47c) != nullptr ? 0x47c : 0x480, name.c_str());
-    Press(open, IDOK);
+    Click(open, IDOK);
   }
 
   TestFolder files_;
   TestFolder temp_;
   TemporaryFolderOverride temporary_{temp_.path()};
   HostInstallation host_;
-  AppDataOverride profile_{host_.roaming()};
   RegistryScope registry_;
   std::unique_ptr<Process> process_;
   HWND main_ = nullptr;
@@ -140,8 +123,7 @@ TEST_F(PackageProcessorTest, HandedOverPackagesReachTheirModuleAndFailuresAreRep
                   .Write(Package("gauge.zlp")));
   Start();
   ASSERT_TRUE(HandOver("Blue.zlp"));
-  EXPECT_EQ(Logged(InstallLine("Test Livery", "Blue.zlp", "Single Livery") +
-                   " version 3 aircraft [test livery] variant [Test 100] present"),
+  EXPECT_EQ(Logged(InstallLine("Test Livery", "Blue.zlp") + " version 3 aircraft [test livery] variant [Test 100] present"),
             1u)
       << host_.Log();
 
@@ -150,7 +132,7 @@ TEST_F(PackageProcessorTest, HandedOverPackagesReachTheirModuleAndFailuresAreRep
   std::string log = host_.Log();
   size_t noise = log.find("Opening ZLP file: " + Package("noise.zlp"));
   ASSERT_NE(noise, std::string::npos) << log;
-  EXPECT_EQ(Count(log, "\tZLP Type: \r\n", noise), 1u) << log;
+  EXPECT_EQ(CountOf(log, "\tZLP Type: \r\n", noise), 1u) << log;
   EXPECT_NE(log.find("Finished processing ZLP file", noise), std::string::npos);
 
   EXPECT_EQ(ErrorFor("broken.zlp"), "The following error occured:\n\nThe texture folder could not be written.\n");
@@ -171,23 +153,18 @@ TEST_F(PackageProcessorTest, HandedOverPackagesReachTheirModuleAndFailuresAreRep
 // A bundle runs every inner package; a cancelled chooser ends it; entries
 // without a box are never installed.
 TEST_F(PackageProcessorTest, BundlesAndTheLiveryChooser) {
-  std::string settings = "[Settings]\r\nType=Multi Livery\r\nCount=4\r\n";
-  const char* entries[][4] = {{"Blue", "Test Livery", "Test 100", "blue.zlp"},
-                              {"Gone", "Test Gone", "Test 100", "gone.zlp"},
-                              {"Nine", "Test Livery", "Test 900", "nine.zlp"},
-                              {"Red", "Test Livery", "Test 200", "red.zlp"}};
+  const std::array<const char*, 4> blue = {"Blue", "Test Livery", "Test 100", "blue.zlp"},
+                                    red = {"Red", "Test Livery", "Test 200", "red.zlp"};
+  const std::vector<std::array<const char*, 4>> entries = {
+      blue, {"Gone", "Test Gone", "Test 100", "gone.zlp"}, {"Nine", "Test Livery", "Test 900", "nine.zlp"}, red};
   PackageMaker four;
-  for (int i = 0; i < 4; ++i) {
-    settings += "[Livery " + std::to_string(i + 1) + "]\r\nName=" + entries[i][0] + "\r\nAircraft=" + entries[i][1] +
-                "\r\nVariant=" + entries[i][2] + "\r\nFilename=" + entries[i][3] + "\r\n";
-    Make(entries[i][3], LiverySettings(entries[i][1], entries[i][2]));
-    four.AddFile(entries[i][3], Package(entries[i][3]));
+  for (const auto& entry : entries) {
+    Make(entry[3], LiverySettings(entry[1], entry[2]));
+    four.AddFile(entry[3], Package(entry[3]));
   }
-  ASSERT_TRUE(four.Settings(settings).Write(Package("four.zlp")));
+  ASSERT_TRUE(four.Settings(MultiSettings(entries)).Write(Package("four.zlp")));
   ASSERT_TRUE(PackageMaker()
-                  .Settings("[Settings]\r\nType=Multi Livery\r\nCount=2\r\n"
-                            "[Livery 1]\r\nName=Blue\r\nAircraft=Test Livery\r\nVariant=Test 100\r\nFilename=blue.zlp\r\n"
-                            "[Livery 2]\r\nName=Red\r\nAircraft=Test Livery\r\nVariant=Test 200\r\nFilename=red.zlp\r\n")
+                  .Settings(MultiSettings({blue, red}))
                   .AddFile("blue.zlp", Package("blue.zlp"))
                   .AddFile("red.zlp", Package("red.zlp"))
                   .Write(Package("multi.zlp")));
@@ -196,16 +173,12 @@ TEST_F(PackageProcessorTest, BundlesAndTheLiveryChooser) {
                                             "Target=$(HangardeskPath)Readme K50.txt\r\n"))
                   .Add("readme.txt", "Read me")
                   .Write(Package("command.zlp")));
-  ASSERT_TRUE(PackageMaker()
-                  .Settings("[Settings]\r\nType=Packed File\r\n")
-                  .AddFile("liveries.zlp", Package("multi.zlp"))
-                  .AddFile("gauges.zlp", Package("command.zlp"))
-                  .Write(Package("bundle.zlp")));
-  ASSERT_TRUE(PackageMaker()
-                  .Settings("[Settings]\r\nType=packed file\r\n")
-                  .AddFile("first.zlp", Package("multi.zlp"))
-                  .AddFile("second.zlp", Package("multi.zlp"))
-                  .Write(Package("twice.zlp")));
+  for (const char* second : {"command.zlp", "multi.zlp"})  // "twice" also checks the type's case
+    ASSERT_TRUE(PackageMaker()
+                    .Settings(second[0] == 'c' ? "[Settings]\r\nType=Packed File\r\n" : "[Settings]\r\nType=packed file\r\n")
+                    .AddFile("first.zlp", Package("multi.zlp"))
+                    .AddFile("second.zlp", Package(second))
+                    .Write(Package(second[0] == 'c' ? "bundle.zlp" : "twice.zlp")));
   Start();
   // Every second instance starts the log afresh: each check sees its own package.
   std::unique_ptr<Process> second;
@@ -215,7 +188,7 @@ TEST_F(PackageProcessorTest, BundlesAndTheLiveryChooser) {
   };
   HWND chooser = chooserFor("bundle.zlp");
   ASSERT_NE(chooser, nullptr);
-  Press(chooser, IDOK);
+  Click(chooser, IDOK);
   EXPECT_EQ(second->Wait(), 0u);
   EXPECT_EQ(Logged("\\blue.zlp] type [Single Livery] version 0 aircraft [Test Livery] variant [Test 100] present"), 1u)
       << host_.Log();
@@ -224,7 +197,7 @@ TEST_F(PackageProcessorTest, BundlesAndTheLiveryChooser) {
 
   chooser = chooserFor("twice.zlp");
   ASSERT_NE(chooser, nullptr);
-  Press(chooser, IDCANCEL);
+  Click(chooser, IDCANCEL);
   EXPECT_EQ(second->Wait(), 0u);
   // The second inner package never opened and nothing was installed.
   EXPECT_EQ(Logged("\tZLP Type: Multi Livery"), 1u) << host_.Log();
@@ -254,14 +227,15 @@ TEST_F(PackageProcessorTest, BundlesAndTheLiveryChooser) {
   EXPECT_EQ(view.StateImage(2), 0);
   view.SetCheck(1, true);
   view.SetCheck(2, true);
-  Press(chooser, IDOK);
+  Click(chooser, IDOK);
   EXPECT_EQ(second->Wait(), 0u);
   EXPECT_EQ(Logged("\\blue.zlp] type [Single Livery]"), 1u) << host_.Log();
   EXPECT_EQ(Logged("test install"), 1u);
 }
 
 TEST_F(PackageProcessorTest, CommandStepsRunAndUnsafeOrOverlongPathsRefuseThePackageBeforeAnythingIsWritten) {
-  UseSimulatorFolder();
+  registry_.SetString(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Microsoft Games\\flight simulator\\10.0", "AppPath",
+                      files_ / "FSX");
   ASSERT_TRUE(PackageMaker().Add("fx_k50.fx", "FX").Add("Textures\\fx_k50.bmp", "BMP").Write(Package("effects.cab"), false));
   ASSERT_TRUE(PackageMaker()
                   .Settings(CommandSettings(
@@ -300,10 +274,8 @@ TEST_F(PackageProcessorTest, CommandStepsRunAndUnsafeOrOverlongPathsRefuseThePac
                     .Add("first.gau", "GAU")
                     .Write(Package("unsafe" + std::to_string(++n) + ".zlp")));
   }
-  Make("unsafe-multi.zlp",
-       "[Settings]\r\nType=Multi Livery\r\nCount=2\r\n[Livery 1]\r\nName=Blue\r\nAircraft=Test Livery\r\nVariant=Test "
-       "100\r\nFilename=blue.zlp\r\n[Livery 2]\r\nName=Away\r\nAircraft=Test Livery\r\nVariant=Test 100\r\n"
-       "Filename=..\\..\\away.zlp\r\n");
+  Make("unsafe-multi.zlp", MultiSettings({{"Blue", "Test Livery", "Test 100", "blue.zlp"},
+                                           {"Away", "Test Livery", "Test 100", "..\\..\\away.zlp"}}));
   Start();
 
   n = 0;
@@ -321,10 +293,9 @@ TEST_F(PackageProcessorTest, CommandStepsRunAndUnsafeOrOverlongPathsRefuseThePac
   ASSERT_TRUE(HandOver("command.zlp"));
   EXPECT_EQ(ReadWholeFile(fsx + "Gauges\\K50.gau"), "GAU");
   // 260 has the low byte 4: the nested cabinet lands in the program folder.
-  EXPECT_EQ(ReadWholeFile(host_.programFolder() + "Effects\\fx_k50.fx"), "FX");
-  EXPECT_EQ(ReadWholeFile(host_.programFolder() + "Effects\\Textures\\fx_k50.bmp"), "BMP");
-  EXPECT_EQ(ReadWholeFile(host_.programFolder() + "Docs\\docs\\a.txt"), "A");
-  EXPECT_EQ(ReadWholeFile(host_.programFolder() + "Docs\\docs\\deep\\b.txt"), "B");
+  for (auto [path, text] : {std::pair{"Effects\\fx_k50.fx", "FX"}, {"Effects\\Textures\\fx_k50.bmp", "BMP"},
+                            {"Docs\\docs\\a.txt", "A"}, {"Docs\\docs\\deep\\b.txt", "B"}})
+    EXPECT_EQ(ReadWholeFile(host_.programFolder() + path), text) << path;
   // A missing file is logged and the list goes on; code 2 is no step at all.
   EXPECT_EQ(Logged(">>> Windows Error on CopyFile(): 2"), 1u) << host_.Log();
 }
@@ -337,7 +308,7 @@ TEST_F(PackageProcessorTest, FileDialogChecksTheProductAndTakesSeveralFilesInOrd
   Start();
   // By path the check is off: the module gets it although its product is not installed.
   ASSERT_TRUE(HandOver("absent.zlp"));
-  EXPECT_EQ(Logged(InstallLine("Test Absent Livery", "absent.zlp", "Single Livery")), 1u) << host_.Log();
+  EXPECT_EQ(Logged(InstallLine("Test Absent Livery", "absent.zlp")), 1u) << host_.Log();
   DialogAnswerer answer("Error!", IDOK, 30000, HostId());
   HWND open = OpenDialogOf("Test Absent Livery - FSX");
   ASSERT_NE(open, nullptr);
@@ -357,14 +328,10 @@ TEST_F(PackageProcessorTest, FileDialogChecksTheProductAndTakesSeveralFilesInOrd
   TypeAndOpen(open, "\"c.zlp\" \"a.zlp\" \"b.zlp\"");
   ASSERT_TRUE(WaitForLog(host_, "   Test Livery - test open package returned")) << host_.Log();
   std::string log = host_.Log();
-  EXPECT_EQ(Count(log, "\tProcessing mutiple ZLPs"), 1u) << log;
-  size_t c = log.find(InstallLine("Test Livery", "c.zlp", "Single Livery"));
-  size_t a = log.find(InstallLine("Test Livery", "a.zlp", "Single Livery"));
-  size_t b = log.find(InstallLine("Test Livery", "b.zlp", "Single Livery"));
-  ASSERT_NE(c, std::string::npos) << log;
-  EXPECT_LT(c, a) << log;
-  EXPECT_LT(a, b) << log;
-  EXPECT_NE(b, std::string::npos) << log;
+  EXPECT_EQ(CountOf(log, "\tProcessing mutiple ZLPs"), 1u) << log;
+  size_t at = 0;
+  for (const char* name : {"c.zlp", "a.zlp", "b.zlp"})
+    EXPECT_NE(at = log.find(InstallLine("Test Livery", name), at), std::string::npos) << name << log;
 }
 
 }  // namespace

@@ -49,7 +49,6 @@ DWORD Process::Wait(DWORD timeoutMs) {
 }
 
 HostInstallation::HostInstallation() {
-  roaming_ = profile_ / "Roaming";
   CreateDirectoryA(roaming_.c_str(), nullptr);
   CopyFileA(WindowsPathOf(ZELVA_HOST_PATH).c_str(), programPath().c_str(), FALSE);
   CopyFileA(WindowsPathOf(ZELVA_SETTINGS_PATH).c_str(), (program_ / "Settings.dat").c_str(), FALSE);
@@ -59,21 +58,36 @@ void HostInstallation::AddLibrary(const std::string& builtPath, const std::strin
   CopyFileA(builtPath.c_str(), (program_ / asName).c_str(), FALSE);
 }
 
-HWND WaitForMainWindow(DWORD process, DWORD timeoutMs) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    HWND window = FindProcessWindow("ZELVA Hangardesk", process);
-    if (window != nullptr) return window;
-    Sleep(50);
-  }
-  return nullptr;
+HWND WaitForWindow(const char* caption, DWORD process, DWORD timeoutMs) {
+  HWND window = nullptr;
+  WaitUntil([&] { return (window = FindProcessWindow(caption, process)) != nullptr; }, timeoutMs);
+  return window;
 }
 
 bool WaitForLog(const HostInstallation& host, const std::string& text, DWORD timeoutMs) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    if (host.Log().find(text) != std::string::npos) return true;
-    Sleep(50);
-  }
-  return false;
+  return WaitUntil([&] { return host.Log().find(text) != std::string::npos; }, timeoutMs);
+}
+
+size_t CountOf(const std::string& text, const std::string& part, size_t from) {
+  size_t n = 0;
+  for (size_t at = text.find(part, from); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+RECT ScreenRect(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+void Click(HWND dialog, int button) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+}
+
+void ChooseProduct(HWND main, int index) {
+  HWND list = GetDlgItem(main, 1008);
+  SendMessageA(list, CB_SETCURSEL, WPARAM(index), 0);
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(1008, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
 }
 
 }  // namespace zelva::testing

@@ -44,7 +44,7 @@ class Process {
 };
 
 // A program folder with the host, its settings module and chosen libraries,
-// and a profile of its own.
+// and a profile of its own, which the user's system points at while it lives.
 class HostInstallation {
  public:
   HostInstallation();
@@ -58,12 +58,27 @@ class HostInstallation {
 
  private:
   TestFolder program_, profile_;
-  std::string roaming_;
+  std::string roaming_ = profile_ / "Roaming";
+  AppDataOverride appData_{roaming_};
 };
 
-// Waits until the host's main window of the given process is shown.
-HWND WaitForMainWindow(DWORD process, DWORD timeoutMs = 60000);
+// Waits until a window of the process with the caption is shown.
+HWND WaitForWindow(const char* caption, DWORD process, DWORD timeoutMs = 30000);
+inline HWND WaitForMainWindow(DWORD process) { return WaitForWindow("ZELVA Hangardesk", process, 60000); }
 // Waits until the log holds the text; true when it came.
 bool WaitForLog(const HostInstallation& host, const std::string& text, DWORD timeoutMs = 30000);
+// Polls until the condition holds; true when it came in time.
+template <class Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs = 30000) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 50, Sleep(50))
+    if (condition()) return true;
+  return condition();
+}
+size_t CountOf(const std::string& text, const std::string& part, size_t from = 0);
+RECT ScreenRect(HWND window);
+// A button click, posted as a user's would arrive.
+void Click(HWND dialog, int button);
+// A choice in the main window's product list, as a click on the item ends in.
+void ChooseProduct(HWND main, int index);
 
 }  // namespace zelva::testing

@@ -2,21 +2,14 @@
 
 #include <commctrl.h>
 
-#include <cstdint>
-
 namespace zelva::testing {
-namespace {
-
-constexpr SIZE_T kRemoteBytes = 4096;
-
-}  // namespace
 
 RemoteListView::RemoteListView(HWND list) : list_(list) {
   DWORD id = 0;
   GetWindowThreadProcessId(list, &id);
   process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
   if (process_ != nullptr)
-    remote_ = VirtualAllocEx(process_, nullptr, kRemoteBytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    remote_ = VirtualAllocEx(process_, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
 }
 
 RemoteListView::~RemoteListView() {
@@ -52,30 +45,13 @@ RECT RemoteListView::CellOnScreen(int item, int column) {
 }
 
 int CountRedPixels(const RECT& screen) {
-  int width = screen.right - screen.left, height = screen.bottom - screen.top;
-  if (width <= 0 || height <= 0) return 0;
   HDC display = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(display);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, display, screen.left, screen.top, SRCCOPY);
-  GdiFlush();
   int red = 0;
-  const auto* pixels = static_cast<const uint8_t*>(bits);  // blue, green, red, unused
-  for (int i = 0; bits != nullptr && i < width * height; ++i) {
-    const uint8_t* p = pixels + size_t(i) * 4;
-    if (p[2] > 200 && p[1] < 90 && p[0] < 90) ++red;
-  }
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
+  for (int y = screen.top; y < screen.bottom; ++y)
+    for (int x = screen.left; x < screen.right; ++x) {
+      COLORREF c = GetPixel(display, x, y);
+      red += GetRValue(c) > 200 && GetGValue(c) < 90 && GetBValue(c) < 90;
+    }
   ReleaseDC(nullptr, display);
   return red;
 }

@@ -49,11 +49,10 @@ __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* conte
   std::memset(&g_info, 0, sizeof(g_info));
   std::strcpy(g_info.displayName, TEST_MODULE_NAME " - FSX");
   std::strcpy(g_info.shortName, TEST_MODULE_NAME);
-#ifdef TEST_MODULE_PACKAGE_AIRCRAFT
-  std::strcpy(g_info.packageAircraftName, TEST_MODULE_PACKAGE_AIRCRAFT);
-#else
-  std::strcpy(g_info.packageAircraftName, TEST_MODULE_NAME);
+#ifndef TEST_MODULE_PACKAGE_AIRCRAFT
+#define TEST_MODULE_PACKAGE_AIRCRAFT TEST_MODULE_NAME
 #endif
+  std::strcpy(g_info.packageAircraftName, TEST_MODULE_PACKAGE_AIRCRAFT);
   g_info.installed = TEST_MODULE_INSTALLED;
   return TEST_MODULE_LOAD_RESULT;
 }
@@ -62,7 +61,6 @@ __declspec(dllexport) void __cdecl ZELVA_GetProductInfo(ProductInfo* info) { *in
 
 // Keeps the host busy with its working dialog for a while, as package work does.
 void BusyWithWorkingDialog() {
-  g_host->log("\n%s - test busy start\n", TEST_MODULE_NAME);
   std::thread([] {
     Sleep(300);
     g_host->setWorkingDialogLayout(2);
@@ -105,10 +103,7 @@ void ClaimCrashFilter() {
 // The product changelog in the floating document window.
 void ShowFloatingDocument() {
   std::string path = std::string(g_host->programFolder) + "Changelog.txt";
-  std::wstring request(path.begin(), path.end());
-  request += L'\0';
-  request += L"Test Floating";
-  request += L'\0';
+  std::wstring request = std::wstring(path.begin(), path.end()) + L'\0' + L"Test Floating" + L'\0';
   int floating = 1;
   g_host->hostCommand(kHostShowDocument, reinterpret_cast<const char*>(request.c_str()), &floating);
 }
@@ -141,9 +136,7 @@ INT_PTR InstallPackage(const char* path, const PackageSummary* summary) {
 }
 
 INT_PTR VariantInstalled(const char* variant) {
-  bool installed = lstrcmpiA(variant, "Test 100") == 0 || lstrcmpiA(variant, "Test 200") == 0;
-  g_host->log("\n%s - test variant [%s] %d\n", TEST_MODULE_NAME, variant, int(installed));
-  return installed ? 1 : 0;
+  return lstrcmpiA(variant, "Test 100") == 0 || lstrcmpiA(variant, "Test 200") == 0;
 }
 #endif
 
