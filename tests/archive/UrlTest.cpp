@@ -204,16 +204,16 @@ TEST(UrlSource, FtpStreamedWithRestartOffsetsAndWhole) {
 TEST(UrlSource, ProxyWithCredentials) {
   ScratchFolder target;
   KeyedReader reader;
-  reader.connection().proxy = L"127.0.0.1:18432";
+  reader.connection().proxy = Wide(ZELVA_FAULT_HOST);
   reader.connection().proxyUser = L"zelva";
   reader.connection().proxyPassword = L"proxy-secret";
-  ASSERT_TRUE(reader.OpenUrl(L"http://127.0.0.1:18431/sample.zlp", L"", 40000));
+  ASSERT_TRUE(reader.OpenUrl(Url(ZELVA_HTTP_BASE, L"/sample.zlp").c_str(), L"", 40000));
   ASSERT_TRUE(reader.Extract(kUrlCabinetPath, target.path().c_str(), 0))
       << reader.GetError().code << " " << reader.GetError().systemError << " " << reader.GetError().httpStatus;
   EXPECT_TRUE(ReadTree(target.path()) == ReadTree(Sample(L"src")));
 
   reader.connection().proxyPassword = L"wrong";
-  ASSERT_TRUE(reader.OpenUrl(L"http://127.0.0.1:18431/sample.zlp", L"", 40000));
+  ASSERT_TRUE(reader.OpenUrl(Url(ZELVA_HTTP_BASE, L"/sample.zlp").c_str(), L"", 40000));
   EXPECT_FALSE(reader.Extract(kUrlCabinetPath, target.path().c_str(), 0));
   EXPECT_EQ(reader.GetError().httpStatus, 407u);
 }

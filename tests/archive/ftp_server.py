@@ -10,5 +10,6 @@ authorizer = DummyAuthorizer()
 authorizer.add_anonymous(sys.argv[2], perm="elr")
 handler = FTPHandler
 handler.authorizer = authorizer
-handler.passive_ports = range(18441, 18450)
+passive = int(sys.argv[3])
+handler.passive_ports = range(passive, passive + 9)
 FTPServer(("127.0.0.1", int(sys.argv[1])), handler).serve_forever()

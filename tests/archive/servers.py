@@ -62,7 +62,8 @@ def start(args):
     subprocess.run(["nginx", "-p", state, "-c", os.path.join(state, "nginx.conf")], check=True)
     here = os.path.dirname(os.path.abspath(__file__))
     spawn(state, "fault", [sys.executable, os.path.join(here, "fault_server.py"), str(args.fault_port), args.root])
-    spawn(state, "ftp", [sys.executable, os.path.join(here, "ftp_server.py"), str(args.ftp_port), args.root])
+    spawn(state, "ftp", [sys.executable, os.path.join(here, "ftp_server.py"), str(args.ftp_port), args.root,
+                              str(args.port_base + 10)])
     for port in (args.http_port, args.fault_port, args.ftp_port):
         wait_for_port(port)
 
@@ -102,10 +103,11 @@ def main():
     parser.add_argument("action", choices=("start", "stop"))
     parser.add_argument("--state", required=True)
     parser.add_argument("--root", default="")
-    parser.add_argument("--http-port", type=int, default=18431)
-    parser.add_argument("--fault-port", type=int, default=18432)
-    parser.add_argument("--ftp-port", type=int, default=18433)
+    parser.add_argument("--port-base", type=int, default=18431,
+                        help="nginx on this port, the fault server on the next, FTP on the one after; "
+                             "FTP's passive ports are base+10 to base+18")
     args = parser.parse_args()
+    args.http_port, args.fault_port, args.ftp_port = args.port_base, args.port_base + 1, args.port_base + 2
     args.state = os.path.abspath(args.state)
     (start if args.action == "start" else stop)(args)
 
