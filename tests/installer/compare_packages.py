@@ -56,7 +56,7 @@ def extract(msi, folder):
     for base, _, names in os.walk(folder):
         for name in names:
             path = os.path.join(base, name)
-            files[os.path.relpath(path, folder)] = path
+            files[name] = path  # msiextract names the two program-files folders differently
     return files
 
 
@@ -100,8 +100,7 @@ def main():
         content64 = extract(x64, os.path.join(work, "x64"))
         check(sorted(content86) == sorted(content64), "the packages hold different files")
         for name in sorted(set(content86) & set(content64)):
-            base = os.path.basename(name)
-            if base in BINARIES:
+            if name in BINARIES:
                 check(machine(content86[name]) == MACHINE["x86"], "%s of the x86 package is not x86" % name)
                 check(machine(content64[name]) == MACHINE["x64"], "%s of the x64 package is not x64" % name)
             else:
