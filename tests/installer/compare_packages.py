@@ -29,7 +29,10 @@ def check(condition, message):
 
 
 def msiinfo(*args):
-    return subprocess.run(["msiinfo", *args], check=True, capture_output=True, text=True).stdout
+    # Exporting a table with streams writes them into the working folder.
+    with tempfile.TemporaryDirectory() as scratch:
+        return subprocess.run(["msiinfo", *[os.path.abspath(a) if a.endswith(".msi") else a for a in args]],
+                              check=True, capture_output=True, text=True, cwd=scratch).stdout
 
 
 def table(msi, name):
