@@ -1,7 +1,8 @@
 // A small product module for the host's tests; its behaviour is chosen when
 // it is compiled (TEST_MODULE_NAME, TEST_MODULE_INSTALLED, TEST_MODULE_LOAD_RESULT,
 // TEST_MODULE_OMIT_EXECUTE, TEST_MODULE_DIVIDE, TEST_MODULE_CLAIM_FILTER,
-// TEST_MODULE_DOCUMENT, TEST_MODULE_PACKAGES with TEST_MODULE_PACKAGE_AIRCRAFT).
+// TEST_MODULE_DOCUMENT, TEST_MODULE_PACKAGES with TEST_MODULE_PACKAGE_AIRCRAFT,
+// TEST_MODULE_REPORT_ASSOCIATION).
 // Every call is logged through the host.
 #include <cstring>
 #include <string>
@@ -43,6 +44,9 @@ extern "C" {
 __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* context) {
   g_host = context;
   g_host->log("\n%s - test load\n", TEST_MODULE_NAME);
+#ifdef TEST_MODULE_REPORT_ASSOCIATION
+  g_host->log("\n%s - test association %d\n", TEST_MODULE_NAME, int(g_host->fileAssociation));
+#endif
 #ifdef TEST_MODULE_NOTIFY
   PostNotice();
 #endif
