@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "GdiplusSession.h"
 #include "ImageResource.h"
 #include "MenuTree.h"
 #include "ModuleContext.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr DWORD kCommonControls = 767;
 
 struct ModuleState {
-  GdiplusSession gdiplus;
+  win::GdiplusSession gdiplus;
   std::unique_ptr<ProductWindow> window;
   MenuTree menu;
 };

@@ -1,6 +1,6 @@
 #include "ActivationContext.h"
 
-#include "ModuleInstance.h"
+#include "ThisModule.h"
 
 namespace zelva::settings {
 namespace {
@@ -12,7 +12,7 @@ ActivationContext::ActivationContext() {
   ACTCTXW description{};
   description.cbSize = sizeof(description);
   description.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
-  description.hModule = ModuleInstance();
+  description.hModule = win::ThisModule();
   description.lpResourceName = MAKEINTRESOURCEW(kManifestResource);
   context_ = CreateActCtxW(&description);
 }

@@ -26,7 +26,7 @@ bool HostImage::Load(const HostLink& host, const char* name) {
   const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
   if (data == nullptr || size == 0) return false;
 
-  GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE, size));
+  win::GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE, size));
   if (!block) return false;
   void* copy = GlobalLock(block.get());
   if (copy == nullptr) return false;

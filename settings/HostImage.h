@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "HostLink.h"
-#include "Win32Owners.h"
+#include "Handles.h"
 
 namespace zelva::settings {
 
@@ -27,7 +27,7 @@ class HostImage {
   void Release();
 
   // The bitmap reads from the block for its whole life: freed after it.
-  GlobalBlock block_;
+  win::GlobalBlock block_;
   std::unique_ptr<Gdiplus::Bitmap> bitmap_;
 };
 

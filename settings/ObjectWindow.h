@@ -7,8 +7,8 @@
 
 #include <utility>
 
-#include "ModuleInstance.h"
-#include "Win32Owners.h"
+#include "ThisModule.h"
+#include "Gdi.h"
 
 namespace zelva::settings {
 
@@ -50,7 +50,7 @@ class ObjectWindow {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &Procedure;
-    windowClass.hInstance = ModuleInstance();
+    windowClass.hInstance = win::ThisModule();
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = T::kClassName;
@@ -58,13 +58,13 @@ class ObjectWindow {
     if (atom == 0 && GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
       // Left behind by an earlier load of this library that was not unloaded
       // through its export; its procedure address may be stale.
-      UnregisterClassW(T::kClassName, ModuleInstance());
+      UnregisterClassW(T::kClassName, win::ThisModule());
       atom = RegisterClassExW(&windowClass);
     }
     return atom;
   }
 
-  static void Unregister() { UnregisterClassW(T::kClassName, ModuleInstance()); }
+  static void Unregister() { UnregisterClassW(T::kClassName, win::ThisModule()); }
 
  protected:
   ObjectWindow() = default;
@@ -77,7 +77,7 @@ class ObjectWindow {
   bool HandlePaintMessage(UINT message, WPARAM wParam, LRESULT& result) {
     switch (message) {
       case WM_PAINT: {
-        PaintScope paint(window_);
+        win::PaintScope paint(window_);
         static_cast<T*>(this)->Paint(paint.dc());
         result = 0;
         return true;
@@ -96,7 +96,7 @@ class ObjectWindow {
   HWND CreateWindowFor(DWORD exStyle, DWORD style, const RECT& place, HWND parent, int id) {
     return CreateWindowExW(exStyle, T::kClassName, L"", style, place.left, place.top, place.right - place.left,
                            place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           ModuleInstance(), static_cast<T*>(this));
+                           win::ThisModule(), static_cast<T*>(this));
   }
 
   void DestroyWindowNow() {

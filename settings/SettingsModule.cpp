@@ -1,6 +1,6 @@
 #include "SettingsModule.h"
 
-#include "ModuleInstance.h"
+#include "ThisModule.h"
 #include "NotificationCard.h"
 #include "NotificationList.h"
 #include "PanelStack.h"
@@ -34,7 +34,7 @@ PageWindowClasses::~PageWindowClasses() {
 
 SettingsModule::SettingsModule(HostContext& context) : host_(context) {
   host_.Log("Settings Module Loading");
-  if (gdiplus_.started()) style_ = std::make_unique<PageStyle>(context);
+  if (gdiplus_.Start()) style_ = std::make_unique<PageStyle>(context);
 }
 
 SettingsModule::~SettingsModule() {
@@ -103,7 +103,7 @@ bool SettingsModule::EnsurePage() {
   if (!parking_ || !IsWindow(parking_.get())) {
     parking_.release();
     parking_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, kParkingWidth, kParkingHeight,
-                                   nullptr, nullptr, ModuleInstance(), nullptr));
+                                   nullptr, nullptr, win::ThisModule(), nullptr));
     if (!parking_) return false;
   }
   auto page = std::make_unique<HomePage>(*style_, host_, panelClasses_);

@@ -14,7 +14,7 @@
 
 #include "CipherState.h"
 #include "CipherWrite.h"
-#include "LibraryHandle.h"
+#include "Library.h"
 
 namespace Cabinet {
 
@@ -56,7 +56,7 @@ class CabinetWriter {
   friend struct CompressorBridge;
 
   struct Compressor {
-    LibraryHandle library;
+    zelva::win::Library library;
     decltype(&::FCICreate) create = nullptr;
     decltype(&::FCIAddFile) addFile = nullptr;
     decltype(&::FCIFlushFolder) flushFolder = nullptr;

@@ -17,7 +17,7 @@ void DecoderApi::Release() {
   copy = nullptr;
   isCabinet = nullptr;
   destroy = nullptr;
-  library.Release();
+  library.reset();
 }
 
 }  // namespace Cabinet

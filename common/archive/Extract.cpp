@@ -14,6 +14,9 @@
 #include "WideText.h"
 
 namespace Cabinet {
+
+using zelva::win::BytesFromWide;
+
 namespace {
 
 constexpr int kProcessor80386 = 1;

@@ -8,6 +8,9 @@
 #include "WideText.h"
 
 namespace Cabinet {
+
+using zelva::win::WideFromBytes;
+
 namespace {
 
 constexpr int kReadPermission = 0x100;

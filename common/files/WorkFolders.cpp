@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "FileHandles.h"
+#include "Handles.h"
 #include "FixedText.h"
 
 namespace zelva::files {
@@ -53,7 +53,7 @@ void ClearTemporaryFolders() {
   if (!text::AppendBounded(pattern, "ZELVA_HDK*")) return;
 
   WIN32_FIND_DATAA entry;
-  FileSearch search(pattern, entry);
+  win::FileSearch search(pattern, entry);
   if (!search.found()) return;
   do {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;

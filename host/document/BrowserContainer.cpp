@@ -3,18 +3,18 @@
 #include <ole2.h>
 
 #include "ClientSite.h"
-#include "Owners.h"
+#include "ComPointer.h"
 
 namespace zelva::document {
 namespace {
 
 // What one container holds of its control.
 struct ContainerRecord {
-  ui::ComPointer<AXClientSite> site;
-  ui::ComPointer<IStorage> storage;
-  ui::ComPointer<IOleObject> object;
-  ui::ComPointer<IViewObject> view;
-  ui::ComPointer<IOleInPlaceObject> inPlace;
+  win::ComPointer<AXClientSite> site;
+  win::ComPointer<IStorage> storage;
+  win::ComPointer<IOleObject> object;
+  win::ComPointer<IViewObject> view;
+  win::ComPointer<IOleInPlaceObject> inPlace;
   bool active = false;
 };
 
@@ -26,28 +26,28 @@ bool CreateControl(HWND window, ContainerRecord& record) {
   CLSID classId;
   if (FAILED(CLSIDFromString(title, &classId))) return false;
 
-  record.site.Attach(new AXClientSite(window));
-  ui::ComPointer<ILockBytes> bytes;
-  if (FAILED(CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.Receive())) ||
+  record.site.reset(new AXClientSite(window));
+  win::ComPointer<ILockBytes> bytes;
+  if (FAILED(CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.receive())) ||
       FAILED(StgCreateDocfileOnILockBytes(bytes.get(), STGM_SHARE_EXCLUSIVE | STGM_CREATE | STGM_READWRITE, 0,
-                                          record.storage.Receive())))
+                                          record.storage.receive())))
     return false;
   IOleClientSite* site = static_cast<IOleClientSite*>(record.site.get());
   if (FAILED(OleCreate(classId, IID_IOleObject, OLERENDER_DRAW, nullptr, site, record.storage.get(),
-                       record.object.ReceiveVoid())) &&
+                       record.object.receiveVoid())) &&
       FAILED(OleCreate(classId, IID_IOleObject, OLERENDER_NONE, nullptr, site, record.storage.get(),
-                       record.object.ReceiveVoid())))
+                       record.object.receiveVoid())))
     return false;
   record.object->SetClientSite(site);
   OleSetContainedObject(record.object.get(), TRUE);
-  record.object->QueryInterface(IID_IViewObject, record.view.ReceiveVoid());
-  record.object->QueryInterface(IID_IOleInPlaceObject, record.inPlace.ReceiveVoid());
+  record.object->QueryInterface(IID_IViewObject, record.view.receiveVoid());
+  record.object->QueryInterface(IID_IOleInPlaceObject, record.inPlace.receiveVoid());
   return true;
 }
 
 IOleInPlaceObject* InPlaceOf(ContainerRecord& record) {
   if (!record.inPlace && record.object)
-    record.object->QueryInterface(IID_IOleInPlaceObject, record.inPlace.ReceiveVoid());
+    record.object->QueryInterface(IID_IOleInPlaceObject, record.inPlace.receiveVoid());
   return record.inPlace.get();
 }
 
@@ -72,15 +72,15 @@ void Release(HWND window, ContainerRecord* record) {
   SetWindowLongPtrA(window, 0, 0);
   if (record == nullptr) return;
   Activate(window, *record, false);
-  record->inPlace.Reset();
-  record->view.Reset();
+  record->inPlace.reset();
+  record->view.reset();
   if (record->object) {
     record->object->Close(OLECLOSE_NOSAVE);
     record->object->SetClientSite(nullptr);
   }
-  record->object.Reset();
-  record->storage.Reset();
-  record->site.Reset();
+  record->object.reset();
+  record->storage.reset();
+  record->site.reset();
   delete record;
 }
 

@@ -8,6 +8,7 @@
 #include "DocumentWindow.h"
 #include "HostResources.h"
 #include "HostState.h"
+#include "WideText.h"
 
 namespace zelva::document {
 namespace {
@@ -54,6 +55,13 @@ INT_PTR ShowDocumentCommand(const char* text, void* object) {
   std::wstring ownPath(path, pathLength), ownTitle(title, wcsnlen(title, kTitleLimit));
   ShowDocument(ownPath.c_str(), ownTitle.c_str(), object != nullptr);
   return kResultDone;
+}
+
+std::wstring ShowDocumentRequest(const char* path, const wchar_t* title) {
+  std::wstring request = win::WideFromAnsi(path);
+  if (request.empty()) return request;
+  request.push_back(L'\0');
+  return request.append(title != nullptr ? title : L"");
 }
 
 void ShowDocument(const wchar_t* path, const wchar_t* title, bool floating) {

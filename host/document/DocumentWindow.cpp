@@ -28,7 +28,7 @@ constexpr Gdiplus::ARGB kPage = 0xFFF1F1F1;
 // A GDI font of the host's family, for the standard controls.
 HFONT CreateHostGdiFont(int pixels) {
   wchar_t family[LF_FACESIZE] = L"Arial";
-  if (const Gdiplus::FontFamily* shared = skin::Drawing().family) shared->GetFamilyName(family);
+  if (const Gdiplus::FontFamily* shared = skin::Drawing().family.get()) shared->GetFamilyName(family);
   return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, family);
 }
@@ -89,8 +89,8 @@ void DocumentWindow::Initialise() {
   HINSTANCE instance = host::Context().hostInstance ? host::Context().hostInstance : GetModuleHandleA(nullptr);
   titleBar_.Load(IDB_DOCUMENT_TITLE_BAR, instance);
   button_.Load(skin::FindNamedImage("Large Button"), instance);
-  brush_.Reset(CreateSolidBrush(RGB(241, 241, 241)));
-  textFont_.Reset(CreateHostGdiFont(kTextPixels));
+  brush_.reset(CreateSolidBrush(RGB(241, 241, 241)));
+  textFont_.reset(CreateHostGdiFont(kTextPixels));
 }
 
 RECT DocumentWindow::ContentArea() const {
@@ -167,7 +167,7 @@ void DocumentWindow::Paint() {
       GetWindowTextW(window_, title, 256);
       if (drawing.large && drawing.black) {
         StringFormat format;
-        g.DrawString(title, -1, drawing.large, RectF(15, 14, REAL(client.right - 30), 30), &format, drawing.black);
+        g.DrawString(title, -1, drawing.large.get(), RectF(15, 14, REAL(client.right - 30), 30), &format, drawing.black.get());
       }
     }
     Graphics screen(dc);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ImageResource.h"
-#include "Owners.h"
+#include "Gdi.h"
 
 namespace zelva::document {
 
@@ -36,8 +36,8 @@ class DocumentWindow {
   Renderer renderer_ = Renderer::kNone;
   HWND view_ = nullptr;
   skin::PngImage titleBar_, button_;
-  ui::GdiObject<HBRUSH> brush_;
-  ui::GdiObject<HFONT> textFont_;
+  win::BrushHandle brush_;
+  win::FontHandle textFont_;
 };
 
 }  // namespace zelva::document

@@ -5,7 +5,7 @@
 
 #include "BrowserContainer.h"
 #include "HostState.h"
-#include "Owners.h"
+#include "ComPointer.h"
 
 namespace zelva::document {
 namespace {
@@ -16,7 +16,7 @@ constexpr CLSID kHtmlDocumentClass = {0x25336920, 0x03F9, 0x11CF, {0x8F, 0xD0, 0
 HWND g_container = nullptr;
 HWND g_server = nullptr;
 HHOOK g_keyboardHook = nullptr;
-ui::ComPointer<IWebBrowser2> g_browser;
+win::ComPointer<IWebBrowser2> g_browser;
 
 HINSTANCE Instance() {
   HINSTANCE instance = host::Context().hostInstance;
@@ -24,9 +24,9 @@ HINSTANCE Instance() {
 }
 
 void PassToPage(MSG& message) {
-  ui::ComPointer<IOleInPlaceActiveObject> active;
+  win::ComPointer<IOleInPlaceActiveObject> active;
   SendMessageA(g_container, kContainerQueryMessage, reinterpret_cast<WPARAM>(&IID_IOleInPlaceActiveObject),
-               reinterpret_cast<LPARAM>(active.ReceiveVoid()));
+               reinterpret_cast<LPARAM>(active.receiveVoid()));
   // A key the page has translated must not be dispatched a second time.
   if (active && active->TranslateAccelerator(&message) == S_OK) message.message = WM_NULL;
 }
@@ -46,9 +46,9 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM removal, LPARAM l) {
 
 bool HtmlEngineAvailable() {
   static const bool available = [] {
-    ui::ComPointer<IUnknown> document;
+    win::ComPointer<IUnknown> document;
     return SUCCEEDED(
-        CoCreateInstance(kHtmlDocumentClass, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, document.ReceiveVoid()));
+        CoCreateInstance(kHtmlDocumentClass, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, document.receiveVoid()));
   }();
   return available;
 }
@@ -73,7 +73,7 @@ int EmbedBrowser(HWND parent, const wchar_t* path, const RECT& area) {
   if (g_container == nullptr) return -1;
   SendMessageA(g_container, kContainerActivateMessage, 1, 0);
   SendMessageA(g_container, kContainerQueryMessage, reinterpret_cast<WPARAM>(&IID_IWebBrowser2),
-               reinterpret_cast<LPARAM>(g_browser.ReceiveVoid()));
+               reinterpret_cast<LPARAM>(g_browser.receiveVoid()));
   if (!g_browser) {
     RemoveBrowser();
     return -1;
@@ -90,7 +90,7 @@ int EmbedBrowser(HWND parent, const wchar_t* path, const RECT& area) {
 void RemoveBrowser() {
   if (g_keyboardHook != nullptr) UnhookWindowsHookEx(g_keyboardHook);
   g_keyboardHook = nullptr;
-  g_browser.Reset();
+  g_browser.reset();
   HWND container = g_container;
   g_container = g_server = nullptr;
   if (container != nullptr) {

@@ -22,8 +22,8 @@ void CountExtracted(const wchar_t*, Cabinet::CabMemoryFile*, INT_PTR user) { ++r
 
 }  // namespace
 
-std::wstring Wide(const char* text) { return Cabinet::WideFromBytes(text != nullptr ? text : "", CP_ACP); }
-std::string Narrow(const std::wstring& text) { return Cabinet::BytesFromWide(text, CP_ACP); }
+std::wstring Wide(const char* text) { return win::WideFromBytes(text != nullptr ? text : "", CP_ACP); }
+std::string Narrow(const std::wstring& text) { return win::BytesFromWide(text, CP_ACP); }
 
 bool PackageReader::Open() {
   if (open_) return true;

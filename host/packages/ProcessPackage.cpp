@@ -9,7 +9,7 @@
 #include "MultiLiveryPackage.h"
 #include "PackageReader.h"
 #include "PackageSummaryReader.h"
-#include "FileHandles.h"
+#include "Handles.h"
 #include "WorkFolders.h"
 
 namespace zelva::host {
@@ -27,7 +27,7 @@ int32_t RunBundle(const char* packagePath, const PackageOptions& options) {
     reader.ExtractAll(Wide(packagePath), Wide(folder.path()));
   }
   WIN32_FIND_DATAA entry;
-  files::FileSearch search((std::string(folder.path()) + "*.zlp").c_str(), entry);
+  win::FileSearch search((std::string(folder.path()) + "*.zlp").c_str(), entry);
   if (!search.found()) return kResultDone;
   int32_t result = kResultDone;
   do {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "FileHandles.h"
+#include "Handles.h"
 #include "FixedText.h"
 #include "HostLog.h"
 #include "HostState.h"
@@ -98,7 +98,7 @@ void LoadProductModules() {
   text::CopyBounded(pattern, context.programFolder);
   text::AppendBounded(pattern, "*.dll");
   WIN32_FIND_DATAA entry;
-  files::FileSearch search(pattern, entry);
+  win::FileSearch search(pattern, entry);
   if (search.found()) {
     do {
       // The table is full: further libraries stay unloaded.

@@ -6,6 +6,7 @@
 
 #include "FixedText.h"
 #include "HostLog.h"
+#include "Registry.h"
 
 namespace zelva::host {
 namespace {
@@ -50,51 +51,16 @@ const SimulatorKey kP3dV4 = {
     "\t\tPrepar3D v4 SetupPath registry key is present but data was possibly EMPTY.\n",
     "\t\tPrepar3D v4 SetupPath registry key located data has been read.\n"};
 
-class RegistryKey {
- public:
-  RegistryKey() = default;
-  ~RegistryKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  LONG Open(HKEY root, const char* path, REGSAM access) {
-    return access == 0 ? RegOpenKeyA(root, path, &key_) : RegOpenKeyExA(root, path, 0, access, &key_);
-  }
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
-// Reads a string value into a fixed field; a value that does not fit fails.
-bool ReadString(HKEY key, const char* name, char* field, size_t capacity) {
-  DWORD type = 0;
-  DWORD size = DWORD(capacity);
-  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(field), &size) != ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ)) {
-    field[0] = '\0';
-    return false;
-  }
-  // Stored strings need not carry their terminator.
-  if (size >= capacity && field[capacity - 1] != '\0') {
-    field[0] = '\0';
-    return false;
-  }
-  field[size < capacity ? size : capacity - 1] = '\0';
-  return true;
-}
-
 // Reads one simulator key into the root field; true when a value was read.
 void ReadSimulatorFolder(const SimulatorKey& source, char (&root)[kPathChars]) {
   root[0] = '\0';
-  RegistryKey key;
+  win::RegistryKey key;
   LONG error = key.Open(source.root, source.path, source.access);
   if (error != ERROR_SUCCESS) {
     HostLog(source.openFailed, int(error));
     return;
   }
-  bool read = ReadString(key.get(), source.value, root, kPathChars);
+  bool read = win::ReadRegistryString(key.get(), source.value, root) == ERROR_SUCCESS;
   if (read && source.emptyIsFailure && root[0] == '\0') read = false;
   if (!read) {
     root[0] = '\0';
@@ -119,7 +85,7 @@ void FinishRead(char (&root)[kPathChars], char (&copy)[kPathChars], const char* 
 }
 
 void LogCoExistenceValue() {
-  RegistryKey key;
+  win::RegistryKey key;
   LONG error = key.Open(HKEY_CURRENT_USER,
                         "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator - Steam Edition", 0);
   if (error != ERROR_SUCCESS) {
@@ -153,10 +119,10 @@ bool NeedsElevation(const char* name, const char* yesText, const char* root, con
 }
 
 bool DefaultValueEquals(const char* path, const char* expected) {
-  RegistryKey key;
+  win::RegistryKey key;
   if (key.Open(HKEY_CURRENT_USER, path, 0) != ERROR_SUCCESS) return false;
   char value[kPathChars + 64];
-  if (!ReadString(key.get(), nullptr, value, sizeof(value))) return false;
+  if (win::ReadRegistryString(key.get(), nullptr, value) != ERROR_SUCCESS) return false;
   return lstrcmpiA(value, expected) == 0;
 }
 

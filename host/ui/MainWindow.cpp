@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "ChangelogCheck.h"
 #include "CommandQueueService.h"
@@ -343,12 +342,9 @@ void MainWindow::OnManual() {
     ShellExecuteA(window_, "open", path, nullptr, nullptr, SW_SHOWDEFAULT);
     return;
   }
-  static const wchar_t kTitle[] = L"ZELVA Hangardesk Manual";
-  std::vector<wchar_t> request(kPathChars + sizeof(kTitle) / sizeof(wchar_t));
-  int chars = MultiByteToWideChar(CP_ACP, 0, path, -1, request.data(), kPathChars);
-  if (chars <= 0) return;
-  std::copy(kTitle, kTitle + sizeof(kTitle) / sizeof(wchar_t), request.data() + chars);
-  context.hostCommand(kHostShowDocument, reinterpret_cast<const char*>(request.data()), nullptr);
+  std::wstring request = document::ShowDocumentRequest(path, L"ZELVA Hangardesk Manual");
+  if (request.empty()) return;
+  context.hostCommand(kHostShowDocument, reinterpret_cast<const char*>(request.c_str()), nullptr);
 }
 
 void MainWindow::Close() {

@@ -43,7 +43,7 @@ void __cdecl LogToStderr(const char* format, ...) {
 
 }  // namespace
 
-std::string Utf8(const std::wstring& text) { return Cabinet::BytesFromWide(text, CP_UTF8); }
+std::string Utf8(const std::wstring& text) { return zelva::win::BytesFromWide(text, CP_UTF8); }
 
 }  // namespace zlptool
 

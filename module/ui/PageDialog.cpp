@@ -49,7 +49,7 @@ PageDialog::~PageDialog() {
 
 void PageDialog::Initialise() {
   if (page_ != kPerformancePage) return;
-  captionFont_.Reset(CreateFontA(-24, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+  captionFont_.reset(CreateFontA(-24, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                  CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, "Arial"));
   SendDlgItemMessageA(window_, IDC_PAGE_CAPTION, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.get()), FALSE);
 }

@@ -7,9 +7,12 @@
 
 #include <memory>
 
-#include "GdiOwners.h"
+#include "Gdi.h"
 
 namespace zelva::module {
+
+// The light grey behind the product window and its pages.
+constexpr COLORREF kPageColour = RGB(241, 241, 241);
 
 constexpr int kPageCount = 10;
 constexpr int kNoPage = 255;
@@ -45,8 +48,8 @@ class PageDialog {
   int page_;
   HWND productWindow_;
   HWND window_ = nullptr;
-  Brush background_{CreateSolidBrush(kPageColour)};
-  Font captionFont_;
+  win::BrushHandle background_{CreateSolidBrush(kPageColour)};
+  win::FontHandle captionFont_;
 };
 
 }  // namespace zelva::module

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "FrameLayout.h"
-#include "GdiOwners.h"
+#include "Gdi.h"
 #include "ImageResource.h"
 #include "PageDialog.h"
 #include "ZelvaContract.h"
@@ -66,7 +66,7 @@ class ProductWindow {
   bool shownOnce_ = false;
   PngImage header_;
   char link_[kUrlChars] = {};
-  Brush background_{CreateSolidBrush(kPageColour)};
+  win::BrushHandle background_{CreateSolidBrush(kPageColour)};
 };
 
 }  // namespace zelva::module
