@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "PageStyle.h"
 #include "Gdi.h"
+#include "PageStyle.h"
 
 namespace zelva::settings {
 

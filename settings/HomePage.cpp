@@ -216,7 +216,7 @@ void HomePage::RouteWheel(WPARAM wParam, LPARAM lParam) {
     notifications_->OnWheel(delta);
 }
 
-LRESULT HomePage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HomePage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT painted = 0;
   if (HandlePaintMessage(message, wParam, painted)) return painted;
   switch (message) {

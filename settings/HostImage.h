@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "HostLink.h"
 #include "Handles.h"
+#include "HostLink.h"
 
 namespace zelva::settings {
 

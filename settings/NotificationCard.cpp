@@ -183,7 +183,7 @@ void NotificationCard::Paint(HDC dc) {
   if (expanded_) DrawTextBlock(g, longText_, style_.body(), palette::kMutedText, longBox_);
 }
 
-LRESULT NotificationCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT NotificationCard::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT painted = 0;
   if (HandlePaintMessage(message, wParam, painted)) return painted;
   switch (message) {

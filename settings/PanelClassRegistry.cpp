@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "ThisModule.h"
 #include "PageStyle.h"
+#include "ThisModule.h"
 
 namespace zelva::settings {
 

@@ -136,7 +136,7 @@ void PanelStack::PlacePanels() {
   InvalidateRect(window(), nullptr, TRUE);
 }
 
-LRESULT PanelStack::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT PanelStack::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
       Relayout();

@@ -105,7 +105,7 @@ void SettingsBox::OnCheckChanged(int id) {
   host_.SaveSettings();
 }
 
-LRESULT SettingsBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SettingsBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT painted = 0;
   if (HandlePaintMessage(message, wParam, painted)) return painted;
   switch (message) {

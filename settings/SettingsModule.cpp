@@ -1,10 +1,10 @@
 #include "SettingsModule.h"
 
-#include "ThisModule.h"
 #include "NotificationCard.h"
 #include "NotificationList.h"
 #include "PanelStack.h"
 #include "SettingsBox.h"
+#include "ThisModule.h"
 
 namespace zelva::settings {
 namespace {
@@ -17,19 +17,19 @@ constexpr int kParkingHeight = 570;
 }  // namespace
 
 PageWindowClasses::PageWindowClasses() {
-  registered_ = ObjectWindow<HomePage>::Register(nullptr) != 0 &&
-                ObjectWindow<PanelStack>::Register(nullptr) != 0 &&
-                ObjectWindow<NotificationList>::Register(nullptr) != 0 &&
-                ObjectWindow<NotificationCard>::Register(nullptr) != 0 &&
-                ObjectWindow<SettingsBox>::Register(nullptr) != 0;
+  registered_ = ui::ObjectWindow<HomePage>::Register(nullptr) != 0 &&
+                ui::ObjectWindow<PanelStack>::Register(nullptr) != 0 &&
+                ui::ObjectWindow<NotificationList>::Register(nullptr) != 0 &&
+                ui::ObjectWindow<NotificationCard>::Register(nullptr) != 0 &&
+                ui::ObjectWindow<SettingsBox>::Register(nullptr) != 0;
 }
 
 PageWindowClasses::~PageWindowClasses() {
-  ObjectWindow<SettingsBox>::Unregister();
-  ObjectWindow<NotificationCard>::Unregister();
-  ObjectWindow<NotificationList>::Unregister();
-  ObjectWindow<PanelStack>::Unregister();
-  ObjectWindow<HomePage>::Unregister();
+  ui::ObjectWindow<SettingsBox>::Unregister();
+  ui::ObjectWindow<NotificationCard>::Unregister();
+  ui::ObjectWindow<NotificationList>::Unregister();
+  ui::ObjectWindow<PanelStack>::Unregister();
+  ui::ObjectWindow<HomePage>::Unregister();
 }
 
 SettingsModule::SettingsModule(HostContext& context) : host_(context) {

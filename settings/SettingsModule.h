@@ -8,11 +8,11 @@
 
 #include "ActivationContext.h"
 #include "GdiplusSession.h"
+#include "Handles.h"
 #include "HomePage.h"
 #include "HostLink.h"
 #include "PageStyle.h"
 #include "PanelClassRegistry.h"
-#include "Handles.h"
 #include "ZelvaContract.h"
 
 namespace zelva::settings {

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Handles.h"
 #include "FixedText.h"
+#include "Handles.h"
 
 namespace zelva::files {
 namespace {

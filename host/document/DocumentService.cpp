@@ -1,10 +1,10 @@
 #include "DocumentService.h"
 
 #include <cwchar>
+#include <memory>
 #include <string>
 
 #include "CommandQueueService.h"
-#include "DialogProcedure.h"
 #include "DocumentWindow.h"
 #include "HostResources.h"
 #include "HostState.h"
@@ -73,11 +73,10 @@ void ShowDocument(const wchar_t* path, const wchar_t* title, bool floating) {
 
   HINSTANCE instance = context.hostInstance ? context.hostInstance : GetModuleHandleA(nullptr);
   HWND parent = floating ? context.mainWindow : GetDlgItem(context.mainWindow, IDC_CONTENT_AREA);
-  auto* document = new DocumentWindow;
-  HWND window = CreateDialogParamW(instance, MAKEINTRESOURCEW(floating ? IDD_DOCUMENT_FLOATING : IDD_DOCUMENT),
-                                   parent, &ui::DialogProcedure<DocumentWindow>, reinterpret_cast<LPARAM>(document));
+  HWND window = DocumentWindow::CreateOwnedDialog(
+      std::make_unique<DocumentWindow>(), instance, MAKEINTRESOURCEW(floating ? IDD_DOCUMENT_FLOATING : IDD_DOCUMENT),
+      parent);
   if (window == nullptr) {
-    delete document;
     host::ReleaseQueue();  // nothing shown, nothing to wait for
     return;
   }

@@ -4,8 +4,9 @@
 #include <ole2.h>
 
 #include "BrowserContainer.h"
-#include "HostState.h"
 #include "ComPointer.h"
+#include "Handles.h"
+#include "HostState.h"
 
 namespace zelva::document {
 namespace {
@@ -15,7 +16,7 @@ constexpr CLSID kHtmlDocumentClass = {0x25336920, 0x03F9, 0x11CF, {0x8F, 0xD0, 0
 
 HWND g_container = nullptr;
 HWND g_server = nullptr;
-HHOOK g_keyboardHook = nullptr;
+win::HookHandle g_keyboardHook;
 win::ComPointer<IWebBrowser2> g_browser;
 
 HINSTANCE Instance() {
@@ -39,7 +40,7 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM removal, LPARAM l) {
         message.message <= WM_KEYLAST)
       PassToPage(message);
   }
-  return CallNextHookEx(g_keyboardHook, code, removal, l);
+  return CallNextHookEx(g_keyboardHook.get(), code, removal, l);
 }
 
 }  // namespace
@@ -83,13 +84,12 @@ int EmbedBrowser(HWND parent, const wchar_t* path, const RECT& area) {
   VariantInit(&none);
   g_browser->Navigate(url, &none, &none, &none, &none);
   SysFreeString(url);
-  g_keyboardHook = SetWindowsHookExA(WH_GETMESSAGE, &KeyboardHook, nullptr, GetCurrentThreadId());
+  g_keyboardHook.reset(SetWindowsHookExA(WH_GETMESSAGE, &KeyboardHook, nullptr, GetCurrentThreadId()));
   return 0;
 }
 
 void RemoveBrowser() {
-  if (g_keyboardHook != nullptr) UnhookWindowsHookEx(g_keyboardHook);
-  g_keyboardHook = nullptr;
+  g_keyboardHook.reset();
   g_browser.reset();
   HWND container = g_container;
   g_container = g_server = nullptr;

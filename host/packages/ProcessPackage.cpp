@@ -3,13 +3,13 @@
 #include <string>
 
 #include "CommandPackage.h"
+#include "Handles.h"
 #include "HostLog.h"
 #include "HostState.h"
 #include "ModuleHandOff.h"
 #include "MultiLiveryPackage.h"
 #include "PackageReader.h"
 #include "PackageSummaryReader.h"
-#include "Handles.h"
 #include "WorkFolders.h"
 
 namespace zelva::host {

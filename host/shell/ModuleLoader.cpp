@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "Handles.h"
 #include "FixedText.h"
+#include "Handles.h"
 #include "HostLog.h"
 #include "HostState.h"
 

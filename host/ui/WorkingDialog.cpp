@@ -4,10 +4,10 @@
 #include <utility>
 
 #include "CommandQueueService.h"
-#include "DialogProcedure.h"
-#include "HostResources.h"
 #include "Handles.h"
+#include "HostResources.h"
 #include "HostState.h"
+#include "ObjectWindow.h"
 
 namespace zelva::ui {
 namespace {
@@ -33,12 +33,11 @@ void PassWorkMutex() {
   if (TakeWorkMutex()) ReleaseMutex(g_workMutex.get());
 }
 
-class WorkingDialog {
+class WorkingDialog : public ui::ObjectWindow<WorkingDialog> {
  public:
   // holdsMutex: the opening thread took the work mutex and gives it back once
   // the dialog exists.
   explicit WorkingDialog(bool holdsMutex) : holdsMutex_(holdsMutex) {}
-  void SetWindow(HWND window) { window_ = window; }
 
   INT_PTR OnMessage(UINT message, WPARAM, LPARAM) {
     switch (message) {
@@ -46,7 +45,7 @@ class WorkingDialog {
         OnOpen();
         return TRUE;
       case WM_TIMER:
-        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+        RedrawWindow(window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
         return TRUE;
       case kCloseMessage:
         OnClose();
@@ -59,18 +58,17 @@ class WorkingDialog {
 
  private:
   void OnOpen() {
-    g_dialog = window_;
-    for (int id : {IDC_WORKING_LINE1, IDC_WORKING_LINE2, IDC_WORKING_LINE3}) SetDlgItemTextA(window_, id, "");
+    g_dialog = window();
+    for (int id : {IDC_WORKING_LINE1, IDC_WORKING_LINE2, IDC_WORKING_LINE3}) SetDlgItemTextA(window(), id, "");
     if (std::exchange(holdsMutex_, false)) ReleaseMutex(g_workMutex.get());
-    SetTimer(window_, kRepaintTimer, 100, nullptr);
+    SetTimer(window(), kRepaintTimer, 100, nullptr);
   }
   void OnClose() {
     g_dialog = nullptr;
-    KillTimer(window_, kRepaintTimer);
-    EndDialog(window_, 1);
+    KillTimer(window(), kRepaintTimer);
+    EndDialog(window(), 1);
   }
 
-  HWND window_ = nullptr;
   bool holdsMutex_;
 };
 
@@ -92,7 +90,7 @@ extern "C" void __cdecl RunWorkingDialog(void) {
   if (g_dialog.load() == nullptr) {
     WorkingDialog dialog(holdsMutex);
     DialogBoxParamA(host::Context().hostInstance, MAKEINTRESOURCEA(IDD_WORKING), host::Context().mainWindow,
-                    &DialogProcedure<WorkingDialog>, reinterpret_cast<LPARAM>(&dialog));
+                    &WorkingDialog::DialogProcedure, reinterpret_cast<LPARAM>(&dialog));
     holdsMutex = false;  // given back when the dialog opened
   }
   if (holdsMutex) ReleaseMutex(g_workMutex.get());

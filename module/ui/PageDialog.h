@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "Gdi.h"
+#include "ObjectWindow.h"
 
 namespace zelva::module {
 
@@ -29,25 +30,20 @@ struct PageEntry {
 // Null for a number that is no page.
 const PageEntry* FindPage(int page);
 
-class PageDialog {
+class PageDialog : public ui::ObjectWindow<PageDialog> {
  public:
   // Creates the page's dialog inside area; null when it cannot be created.
   static std::unique_ptr<PageDialog> Create(int page, HWND area, HWND productWindow);
-  ~PageDialog();
-  PageDialog(const PageDialog&) = delete;
-  PageDialog& operator=(const PageDialog&) = delete;
-
-  HWND window() const { return window_; }
-  void SetWindow(HWND window) { window_ = window; }
-  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
+  ~PageDialog() { DestroyWindowNow(); }
 
  private:
+  friend class ui::ObjectWindow<PageDialog>;
   PageDialog(int page, HWND productWindow) : page_(page), productWindow_(productWindow) {}
+  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
   void Initialise();
 
   int page_;
   HWND productWindow_;
-  HWND window_ = nullptr;
   win::BrushHandle background_{CreateSolidBrush(kPageColour)};
   win::FontHandle captionFont_;
 };

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "WorkFolders.h"
 #include "TestFolder.h"
 #include "WideText.h"
+#include "WorkFolders.h"
 
 namespace archive_test {
 std::wstring Wide(const std::string& text) { return zelva::win::WideFromBytes(text, CP_UTF8); }

@@ -7,8 +7,8 @@
 
 #include "ArchiveCodes.h"
 #include "ArchiveTestSupport.h"
-#include "CipherTestSupport.h"
 #include "CabinetWriter.h"
+#include "CipherTestSupport.h"
 #include "Extract.h"
 #include "PackageKey.h"
 #include "TestFolder.h"

@@ -9,6 +9,8 @@
 // - OwningProcedure: the window itself; the object is made at WM_NCCREATE
 //   and deleted after WM_NCDESTROY, so it is freed exactly once whatever
 //   the creation came to.
+// - CreateOwnedDialog: the dialog, from WM_INITDIALOG on; until then the
+//   caller's unique_ptr, so a dialog that fails to open frees it too.
 //
 // Slot says where the window keeps the address: GWLP_USERDATA, or 0 for the
 // first extra bytes of classes whose windows others create and may give
@@ -18,7 +20,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <new>
 #include <utility>
 
 #include "Gdi.h"
@@ -34,9 +35,31 @@ class ObjectWindow {
 
   HWND window() const { return window_; }
 
+  // Registers T::kClassName in this image with WindowProcedure.
+  static ATOM Register(HBRUSH background) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &WindowProcedure;
+    windowClass.cbWndExtra = Slot == GWLP_USERDATA ? 0 : int(sizeof(LONG_PTR));
+    windowClass.hInstance = win::ThisModule();
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = T::kClassName;
+    ATOM atom = RegisterClassExW(&windowClass);
+    if (atom == 0 && GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
+      // Left behind by an earlier load of this library that was not unloaded
+      // through its export; its procedure address may be stale.
+      UnregisterClassW(T::kClassName, win::ThisModule());
+      atom = RegisterClassExW(&windowClass);
+    }
+    return atom;
+  }
+  static void Unregister() { UnregisterClassW(T::kClassName, win::ThisModule()); }
+
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    T* self = message == WM_NCCREATE ? Attach(window, static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams))
-                                     : Find(window);
+    T* self = message == WM_NCCREATE
+                  ? Attach(window, static_cast<T*>(reinterpret_cast<const CREATESTRUCTW*>(l)->lpCreateParams))
+                  : Find(window);
     if (self == nullptr) return DefaultFor(window, message, w, l);
     return Dispatch(window, *self, message, w, l, &WindowFailure);
   }
@@ -47,12 +70,20 @@ class ObjectWindow {
     return Dispatch(window, *self, message, w, l, &DialogFailure);
   }
 
+  // A modeless dialog from a template of instance that owns its object.
+  static HWND CreateOwnedDialog(std::unique_ptr<T> object, HINSTANCE instance, LPCWSTR dialogTemplate, HWND parent) {
+    return CreateDialogParamW(instance, dialogTemplate, parent, &OwnedDialogProcedure,
+                              reinterpret_cast<LPARAM>(&object));
+  }
+
   static LRESULT CALLBACK OwningProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
     T* self = nullptr;
     if (message == WM_NCCREATE) {
-      std::unique_ptr<T> made(new (std::nothrow) T);
-      if (made == nullptr) return FALSE;
-      self = Attach(window, made.release());
+      try {
+        self = Attach(window, new T);
+      } catch (...) {
+        return FALSE;
+      }
     } else {
       self = Find(window);
     }
@@ -116,27 +147,6 @@ class ObjectWindow {
                            win::ThisModule(), static_cast<T*>(this));
   }
 
-  // Registers T::kClassName in this image with WindowProcedure.
-  static ATOM Register(HBRUSH background) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &WindowProcedure;
-    windowClass.cbWndExtra = Slot == GWLP_USERDATA ? 0 : int(sizeof(LONG_PTR));
-    windowClass.hInstance = win::ThisModule();
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = background;
-    windowClass.lpszClassName = T::kClassName;
-    ATOM atom = RegisterClassExW(&windowClass);
-    if (atom == 0 && GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
-      // Left behind by an earlier load of this library that was not unloaded
-      // through its export; its procedure address may be stale.
-      UnregisterClassW(T::kClassName, win::ThisModule());
-      atom = RegisterClassExW(&windowClass);
-    }
-    return atom;
-  }
-  static void Unregister() { UnregisterClassW(T::kClassName, win::ThisModule()); }
-
  private:
   using Failure = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 
@@ -147,6 +157,15 @@ class ObjectWindow {
     return self;
   }
   static T* Find(HWND window) { return reinterpret_cast<T*>(GetWindowLongPtrW(window, Slot)); }
+
+  static INT_PTR CALLBACK OwnedDialogProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    T* self = message == WM_INITDIALOG ? Attach(window, reinterpret_cast<std::unique_ptr<T>*>(l)->release())
+                                       : Find(window);
+    if (self == nullptr) return FALSE;
+    INT_PTR result = Dispatch(window, *self, message, w, l, &DialogFailure);
+    if (message == WM_NCDESTROY) delete self;
+    return result;
+  }
 
   static LRESULT Dispatch(HWND window, T& self, UINT message, WPARAM w, LPARAM l, Failure failure) {
     LRESULT result = 0;
