@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "GdiplusSession.h"
-#include "ImageResource.h"
 #include "MenuTree.h"
 #include "ModuleContext.h"
 #include "ModuleImages.h"
+#include "PngResource.h"
 #include "ProductDetection.h"
 #include "ProductTemplate.h"
 #include "ProductWindow.h"

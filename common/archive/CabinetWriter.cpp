@@ -11,6 +11,7 @@
 
 namespace Cabinet {
 
+using namespace zelva::archive;
 using zelva::win::AsUtf16;
 using zelva::win::BytesFromWide;
 using zelva::win::WideFromBytes;

@@ -18,6 +18,7 @@
 
 namespace Cabinet {
 
+using namespace zelva::archive;
 using zelva::win::AsUtf16;
 using zelva::win::AsWide;
 

@@ -1,6 +1,6 @@
 #include "DecoderApi.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 bool DecoderApi::Load() {
   if (create != nullptr && copy != nullptr && isCabinet != nullptr && destroy != nullptr) return true;
@@ -20,4 +20,4 @@ void DecoderApi::Release() {
   library.reset();
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -6,7 +6,7 @@
 
 #include "Library.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 struct DecoderApi {
   zelva::win::Library library;
@@ -20,4 +20,4 @@ struct DecoderApi {
   void Release();
 };
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -15,6 +15,7 @@
 
 namespace Cabinet {
 
+using namespace zelva::archive;
 using zelva::win::BytesFromWide;
 
 namespace {

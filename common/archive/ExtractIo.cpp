@@ -9,6 +9,7 @@
 
 namespace Cabinet {
 
+using namespace zelva::archive;
 using zelva::win::WideFromBytes;
 
 namespace {

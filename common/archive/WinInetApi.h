@@ -7,7 +7,7 @@
 
 #include "Library.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 struct WinInetApi {
   zelva::win::Library library;
@@ -31,4 +31,4 @@ struct WinInetApi {
   bool Load();
 };
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

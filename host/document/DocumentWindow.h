@@ -7,8 +7,8 @@
 #include <string>
 
 #include "Gdi.h"
-#include "ImageResource.h"
 #include "ObjectWindow.h"
+#include "PngResource.h"
 
 namespace zelva::document {
 
@@ -36,7 +36,7 @@ class DocumentWindow : public ui::ObjectWindow<DocumentWindow> {
   std::wstring path_;
   Renderer renderer_ = Renderer::kNone;
   HWND view_ = nullptr;
-  skin::PngImage titleBar_, button_;
+  images::PngImage titleBar_, button_;
   win::BrushHandle brush_;
   win::FontHandle textFont_;
 };

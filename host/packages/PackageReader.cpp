@@ -28,7 +28,7 @@ std::string Narrow(const std::wstring& text) { return win::BytesFromWide(text, C
 bool PackageReader::Open() {
   if (open_) return true;
   if (!extract_.OpenDecoder()) return false;
-  if (enciphered_) extract_.SetCipherKey(Cabinet::kPackageKeyLength, Cabinet::PackageKey());
+  if (enciphered_) extract_.SetCipherKey(archive::kPackageKeyLength, archive::PackageKey());
   open_ = true;
   return true;
 }

@@ -8,6 +8,7 @@
 
 #include "CommandQueueService.h"
 #include "CrashFilter.h"
+#include "Elevation.h"
 #include "Gdi.h"
 #include "GdiplusSession.h"
 #include "Handles.h"

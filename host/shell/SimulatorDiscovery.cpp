@@ -1,7 +1,5 @@
 #include "SimulatorDiscovery.h"
 
-#include <shellapi.h>
-
 #include <cstring>
 
 #include "FixedText.h"
@@ -98,34 +96,6 @@ void LogCoExistenceValue() {
   HostLog("\t\tCo-Existence Key is present and value is: %d\n", int(value));
 }
 
-// One simulator's part of the elevation check; true when elevation is needed.
-bool NeedsElevation(const char* name, const char* yesText, const char* root, const ElevationSeam& seam) {
-  HostLog("Checking if %s is in Program Files\n", name);
-  if (root[0] == '\0') return false;
-  char lower[kPathChars];
-  text::CopyBounded(lower, root);
-  CharLowerBuffA(lower, DWORD(std::strlen(lower)));
-  if (std::strstr(lower, "program files") == nullptr) {
-    HostLog("\t\tNope!\n");
-    return false;
-  }
-  HostLog("%s", yesText);
-  if (seam.isAdministrator && seam.isAdministrator()) {
-    HostLog("\t\tRunning as Admin\n");
-    return false;
-  }
-  HostLog("\tHangardesk is not run as Admin\n");
-  return true;
-}
-
-bool DefaultValueEquals(const char* path, const char* expected) {
-  win::RegistryKey key;
-  if (key.Open(HKEY_CURRENT_USER, path, 0) != ERROR_SUCCESS) return false;
-  char value[kPathChars + 64];
-  if (win::ReadRegistryString(key.get(), nullptr, value) != ERROR_SUCCESS) return false;
-  return lstrcmpiA(value, expected) == 0;
-}
-
 }  // namespace
 
 void FindFsx(HostContext& context) {
@@ -154,43 +124,6 @@ void FindP3dV4(HostContext& context) {
   FinishRead(context.p3dV4Root, context.p3dV4RegistryFolder, "\t\tPrepar3D install_path in registry is: %s\n");
 }
 
-int32_t IsAdministrator() {
-  SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
-  PSID administrators = nullptr;
-  if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0,
-                                0, 0, &administrators))
-    return 0;
-  BOOL member = FALSE;
-  if (!CheckTokenMembership(nullptr, administrators, &member)) member = FALSE;
-  FreeSid(administrators);
-  return member ? 1 : 0;
-}
-
-bool RelaunchElevated() {
-  char program[kPathChars];
-  DWORD length = GetModuleFileNameA(nullptr, program, kPathChars);
-  if (length == 0 || length >= kPathChars) return false;
-  SHELLEXECUTEINFOA execute = {};
-  execute.cbSize = sizeof(execute);
-  execute.lpVerb = "runas";
-  execute.lpFile = program;
-  execute.nShow = SW_SHOWNORMAL;
-  return ShellExecuteExA(&execute) != FALSE;
-}
-
-ElevationOutcome CheckElevation(const HostContext& context, ElevationSeam seam) {
-  if (seam.relaunchElevated == nullptr) seam.relaunchElevated = &RelaunchElevated;
-  bool needed = NeedsElevation("FSX", "\t\tYes it is!\n", context.fsxRoot, seam) ||
-                NeedsElevation("FSXSE", "\t\tYes it is for FSXSE!\n", context.fsxSeRoot, seam) ||
-                NeedsElevation("P3D", "\t\tYes it is for P3D!\n", context.p3dRoot, seam) ||
-                NeedsElevation("P4D", "\t\tYes it is for P4D!\n", context.p3dV4Root, seam);
-  if (!needed) return ElevationOutcome::kNotNeeded;
-  HostLog("\tRelaunching as Admin\n");
-  if (seam.relaunchElevated()) return ElevationOutcome::kRelaunched;
-  MessageBoxA(nullptr, "ZELVA Hangardesk must be launched as Administrator.", "Error!", MB_ICONWARNING);
-  return ElevationOutcome::kDeclined;
-}
-
 void ApplyCoExistenceRule(HostContext& context) {
   if (context.fsxRoot[0] == '\0' || context.fsxSeRoot[0] == '\0' ||
       lstrcmpiA(context.fsxRoot, context.fsxSeRoot) != 0)
@@ -203,16 +136,6 @@ void ApplyCoExistenceRule(HostContext& context) {
   HostLog("\t\tFSX location is now set to (should be blank after the semi-colon): %s\n", context.fsxRoot);
   HostLog("\t\tIMPORTANT: Run A Support Package and verify the results of\n\t\t the support package Co-Existence "
           "Check Pass/Fail results.");
-}
-
-int32_t FileAssociationState(const HostContext& context) {
-  char command[kPathChars + 64];
-  text::CopyBounded(command, context.programFolder);
-  text::AppendBounded(command, "ZELVA Hangardesk.exe %1");
-  return DefaultValueEquals("SOFTWARE\\Classes\\ZELVA_Hangardesk\\shell\\open\\command", command) &&
-                 DefaultValueEquals("SOFTWARE\\Classes\\.zlp", "ZELVA_Hangardesk")
-             ? 1
-             : 0;
 }
 
 }  // namespace zelva::host

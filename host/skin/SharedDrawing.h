@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "GdiplusInclude.h"
-#include "ImageResource.h"
+#include "PngResource.h"
 
 namespace zelva::skin {
 
@@ -16,8 +16,8 @@ struct SharedDrawing {
   std::unique_ptr<Gdiplus::Font> small;   // 13 px
   std::unique_ptr<Gdiplus::Font> medium;  // 15 px
   std::unique_ptr<Gdiplus::Font> large;   // 21 px bold
-  PngImage background;                    // 1004
-  PngImage sidePanel;                     // 122
+  images::PngImage background;                    // 1004
+  images::PngImage sidePanel;                     // 122
 };
 
 SharedDrawing& Drawing();

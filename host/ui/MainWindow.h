@@ -10,10 +10,10 @@
 
 #include "Gdi.h"
 #include "GdiplusInclude.h"
-#include "ImageResource.h"
 #include "ListSkin.h"
 #include "ModuleLoader.h"
 #include "ObjectWindow.h"
+#include "PngResource.h"
 
 namespace zelva::ui {
 
@@ -65,7 +65,7 @@ class MainWindow : public ObjectWindow<MainWindow> {
   void OnCopyData(const COPYDATASTRUCT& data);
 
   win::BrushHandle pageBrush_;
-  skin::PngImage logo_, title_, home_, manual_, close_, notifications_, darkBalloon_;
+  images::PngImage logo_, title_, home_, manual_, close_, notifications_, darkBalloon_;
   skin::ListSkinImages listSkin_;
   std::unique_ptr<Gdiplus::Bitmap> background_;
 

@@ -51,7 +51,7 @@ void MainWindow::Layout(WPARAM, LPARAM size) {
   const HostContext& context = host::Context();
   int width = LOWORD(size), height = HIWORD(size);
   double sx = context.scaleX, sy = context.scaleY;
-  auto place = [&](int id, double fromRight, const skin::PngImage& image) {
+  auto place = [&](int id, double fromRight, const images::PngImage& image) {
     SetWindowPos(GetDlgItem(window(), id), nullptr, width - Scaled(fromRight, sx), Scaled(15, sy), image.width(),
                  image.height(), SWP_NOZORDER | SWP_NOACTIVATE);
   };
@@ -103,7 +103,7 @@ void MainWindow::DrawButton(const DRAWITEMSTRUCT& item) {
     return;
   }
   DrawBackgroundPiece(g, item.hwndItem);
-  const skin::PngImage* image = item.CtlID == IDC_CLOSE    ? &close_
+  const images::PngImage* image = item.CtlID == IDC_CLOSE    ? &close_
                                 : item.CtlID == IDC_HOME   ? &home_
                                 : item.CtlID == IDC_MANUAL ? &manual_
                                                            : &notifications_;

@@ -6,8 +6,8 @@
 
 #include "Gdi.h"
 #include "HostResources.h"
-#include "ImageResource.h"
 #include "ObjectWindow.h"
+#include "PngResource.h"
 #include "SharedDrawing.h"
 
 namespace zelva::ui {
@@ -93,7 +93,7 @@ class StatusWindow : public ui::ObjectWindow<StatusWindow> {
   }
 
   HINSTANCE instance_;
-  skin::PngImage background_, emblem_, spinner_;
+  images::PngImage background_, emblem_, spinner_;
   int angle_ = 0;
 };
 

@@ -22,7 +22,7 @@ PackageArchive::~PackageArchive() { Close(); }
 bool PackageArchive::Open() {
   if (!extract_.OpenDecoder()) return false;
   // Also provides the deciphering buffer; running out of memory throws.
-  extract_.SetCipherKey(Cabinet::kPackageKeyLength, Cabinet::PackageKey());
+  extract_.SetCipherKey(archive::kPackageKeyLength, archive::PackageKey());
   return true;
 }
 

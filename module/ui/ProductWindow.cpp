@@ -134,7 +134,7 @@ void ProductWindow::SetLink(const char* address, LinkPlacement placement) {
     return;
   }
   text::CopyBounded(link_, address);
-  const PngImage& face = SharedImages().buyButton;
+  const images::PngImage& face = SharedImages().buyButton;
   int width = face ? face.width() : kLinkWidth, height = face ? face.height() : kLinkHeight;
   int x = placement == LinkPlacement::kRight ? kLinkRightX : kLinkLeftX;
   // Above the header it sits on.
@@ -240,7 +240,7 @@ void ProductWindow::DrawHeader(const DRAWITEMSTRUCT& item) {
 
 void ProductWindow::DrawLinkButton(const DRAWITEMSTRUCT& item) {
   const RECT& r = item.rcItem;
-  const PngImage& face = SharedImages().buyButton;
+  const images::PngImage& face = SharedImages().buyButton;
   if (face) {
     Gdiplus::Graphics graphics(item.hDC);
     graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);

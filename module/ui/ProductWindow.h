@@ -9,9 +9,9 @@
 
 #include "FrameLayout.h"
 #include "Gdi.h"
-#include "ImageResource.h"
 #include "ObjectWindow.h"
 #include "PageDialog.h"
+#include "PngResource.h"
 #include "ZelvaContract.h"
 
 namespace zelva::module {
@@ -60,7 +60,7 @@ class ProductWindow : public ui::ObjectWindow<ProductWindow> {
   FrameLayout layout_;
   bool headerOn_ = true;
   bool shownOnce_ = false;
-  PngImage header_;
+  images::PngImage header_;
   char link_[kUrlChars] = {};
   win::BrushHandle background_{CreateSolidBrush(kPageColour)};
 };

@@ -16,6 +16,7 @@
 
 using namespace archive_test;
 using namespace Cabinet;
+using namespace zelva::archive;
 
 namespace {
 

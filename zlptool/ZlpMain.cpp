@@ -49,7 +49,7 @@ std::string Utf8(const std::wstring& text) { return zelva::win::BytesFromWide(te
 
 int wmain(int argc, wchar_t** argv) {
   using namespace zlptool;
-  Cabinet::SetLogFunction(&LogToStderr);
+  zelva::archive::SetLogFunction(&LogToStderr);
   Options options;
   std::wstring command;
   for (int i = 1; i < argc; ++i) {

@@ -77,7 +77,7 @@ int Pack(const Options& options) {
     return kFailed;
   }
   Cabinet::CabinetWriter writer;
-  if (!options.plain) writer.SetCipherKey(Cabinet::kPackageKeyLength, Cabinet::PackageKey());
+  if (!options.plain) writer.SetCipherKey(zelva::archive::kPackageKeyLength, zelva::archive::PackageKey());
   if (!writer.Create(FullPath(options.arguments[0]).c_str())) return ReportWriterFailure("create", writer);
   for (const Input& input : inputs) {
     if (!writer.AddFile(input.path.c_str(), input.name.c_str())) {
