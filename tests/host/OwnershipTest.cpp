@@ -1,5 +1,5 @@
-// What the host takes is given back on every way out: a read that runs out of
-// memory, a second start that hands over and ends.
+// What the host takes is given back on every way out, here a read that runs
+// out of memory.
 #include <gtest/gtest.h>
 
 #include <new>
@@ -8,12 +8,11 @@
 #include "HeapCheck.h"
 #include "TestFolder.h"
 #include "TextDocument.h"
+#include "WideText.h"
 
 using namespace zelva;
 
 namespace {
-
-std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
 TEST(TextDocumentRead, FileIsReleasedWhenMemoryRunsOutMidway) {
   zelva::testing::TestFolder folder;
@@ -23,7 +22,7 @@ TEST(TextDocumentRead, FileIsReleasedWhenMemoryRunsOutMidway) {
   {
     zelva::testing::HeapCheck heap;
     heap.RefuseFrom(64 * 1024);
-    EXPECT_THROW(document::ReadDocumentFile(Wide(path).c_str(), 1024 * 1024, bytes), std::bad_alloc);
+    EXPECT_THROW(document::ReadDocumentFile(win::WideFromAnsi(path.c_str()).c_str(), 1024 * 1024, bytes), std::bad_alloc);
   }
   // Nothing holds the file any more: it opens for exclusive use.
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
