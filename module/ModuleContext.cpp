@@ -1,7 +1,5 @@
 #include "ModuleContext.h"
 
-extern "C" IMAGE_DOS_HEADER __ImageBase;
-
 namespace zelva::module {
 namespace {
 HostContext* g_host = nullptr;
@@ -11,7 +9,6 @@ ProductInfo g_product;
 HostContext* Host() { return g_host; }
 void SetHost(HostContext* host) { g_host = host; }
 ProductInfo& Product() { return g_product; }
-HINSTANCE ModuleInstance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 
 INT_PTR CallHost(int32_t code, const char* text, void* object) {
   if (g_host == nullptr || g_host->hostCommand == nullptr) return kResultUnknown;

@@ -2,6 +2,7 @@
 // description and the module's own instance.
 #pragma once
 
+#include "ThisModule.h"
 #include "ZelvaContract.h"
 
 namespace zelva::module {
@@ -13,7 +14,7 @@ void SetHost(HostContext* host);
 ProductInfo& Product();
 
 // The library's own instance, whose resources hold the dialogs and images.
-HINSTANCE ModuleInstance();
+inline HINSTANCE ModuleInstance() { return win::ThisModule(); }
 
 // Writes through the host's log service, when there is one.
 template <typename... Arguments>

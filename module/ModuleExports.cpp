@@ -14,7 +14,7 @@ extern "C" {
 __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* context) {
   try {
     // Archive errors of the module go into the host's log too.
-    if (context != nullptr && context->log != nullptr) Cabinet::SetLogFunction(context->log);
+    if (context != nullptr && context->log != nullptr) archive::SetLogFunction(context->log);
     return LoadModule(context);
   } catch (...) {
     return 0;

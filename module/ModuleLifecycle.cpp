@@ -4,10 +4,11 @@
 
 #include <memory>
 
-#include "ImageResource.h"
+#include "GdiplusSession.h"
 #include "MenuTree.h"
 #include "ModuleContext.h"
 #include "ModuleImages.h"
+#include "PngResource.h"
 #include "ProductDetection.h"
 #include "ProductTemplate.h"
 #include "ProductWindow.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr DWORD kCommonControls = 767;
 
 struct ModuleState {
-  GdiplusSession gdiplus;
+  win::GdiplusSession gdiplus;
   std::unique_ptr<ProductWindow> window;
   MenuTree menu;
 };

@@ -1,6 +1,6 @@
 #include "ActivationContext.h"
 
-#include "ModuleInstance.h"
+#include "ThisModule.h"
 
 namespace zelva::settings {
 namespace {
@@ -12,13 +12,9 @@ ActivationContext::ActivationContext() {
   ACTCTXW description{};
   description.cbSize = sizeof(description);
   description.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
-  description.hModule = ModuleInstance();
+  description.hModule = win::ThisModule();
   description.lpResourceName = MAKEINTRESOURCEW(kManifestResource);
-  context_ = CreateActCtxW(&description);
-}
-
-ActivationContext::~ActivationContext() {
-  if (context_ != INVALID_HANDLE_VALUE) ReleaseActCtx(context_);
+  context_.reset(CreateActCtxW(&description));
 }
 
 ActivationScope::ActivationScope(const ActivationContext& context) {

@@ -11,7 +11,7 @@ BufferedSurface::BufferedSurface(HDC target, const RECT& area) : target_(target)
   memory_.reset(CreateCompatibleDC(target));
   bitmap_.reset(CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1));
   if (memory_ && bitmap_) {
-    selection_ = std::make_unique<SelectedObject>(memory_.get(), bitmap_.get());
+    selection_ = std::make_unique<win::SelectedObject>(memory_.get(), bitmap_.get());
     graphics_ = std::make_unique<Gdiplus::Graphics>(memory_.get());
     graphics_->TranslateTransform(static_cast<float>(-area.left), static_cast<float>(-area.top));
   } else {

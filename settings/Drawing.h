@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "Gdi.h"
 #include "PageStyle.h"
-#include "Win32Owners.h"
 
 namespace zelva::settings {
 
@@ -27,9 +27,9 @@ class BufferedSurface {
  private:
   HDC target_;
   RECT area_;
-  MemoryDc memory_;
-  BitmapHandle bitmap_;
-  std::unique_ptr<SelectedObject> selection_;
+  win::MemoryDc memory_;
+  win::BitmapHandle bitmap_;
+  std::unique_ptr<win::SelectedObject> selection_;
   std::unique_ptr<Gdiplus::Graphics> graphics_;
 };
 
@@ -68,7 +68,7 @@ class MeasuringContext {
   Gdiplus::Graphics& graphics() { return *graphics_; }
 
  private:
-  MemoryDc dc_;
+  win::MemoryDc dc_;
   std::unique_ptr<Gdiplus::Graphics> graphics_;
 };
 

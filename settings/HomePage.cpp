@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "Drawing.h"
-#include "TextConversion.h"
+#include "WideText.h"
 
 namespace zelva::settings {
 namespace {
@@ -167,7 +167,7 @@ void HomePage::Paint(HDC dc) {
   }
   const float margin = style_.PxF(kMargin);
   std::wstring version;
-  if (host_.context().versionText != nullptr) version = L"Version " + Widen(host_.context().versionText);
+  if (host_.context().versionText != nullptr) version = L"Version " + win::WideFromAnsi(host_.context().versionText);
   const float versionWidth = float(MeasureTextWidth(g, version, style_.small()));
   DrawTextBlock(g, version, style_.small(), palette::kOnAccentMuted,
                 Gdiplus::RectF(w - margin - versionWidth, style_.PxF(20.0f), versionWidth + 1.0f, style_.PxF(18.0f)),
@@ -216,7 +216,7 @@ void HomePage::RouteWheel(WPARAM wParam, LPARAM lParam) {
     notifications_->OnWheel(delta);
 }
 
-LRESULT HomePage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HomePage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT painted = 0;
   if (HandlePaintMessage(message, wParam, painted)) return painted;
   switch (message) {

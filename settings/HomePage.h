@@ -17,7 +17,7 @@
 
 namespace zelva::settings {
 
-class HomePage : public ObjectWindow<HomePage>, private NotificationListObserver, private PanelStackObserver {
+class HomePage : public ui::ObjectWindow<HomePage>, private NotificationListObserver, private PanelStackObserver {
  public:
   static constexpr const wchar_t* kClassName = L"ZelvaHomePage";
 
@@ -36,12 +36,12 @@ class HomePage : public ObjectWindow<HomePage>, private NotificationListObserver
   void ResetView();
 
  private:
-  friend class ObjectWindow<HomePage>;
+  friend class ui::ObjectWindow<HomePage>;
   enum ChildId : int { kPanelsId = 1, kNotificationsId = 2, kSettingsId = 3 };
 
   static LRESULT CALLBACK ParentSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR page);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnNotificationCountChanged(int count) override;
   void OnPanelStackChanged() override;
   void FollowParent(HWND parent);

@@ -4,7 +4,7 @@
 
 #include "Drawing.h"
 #include "RecordCopy.h"
-#include "TextConversion.h"
+#include "WideText.h"
 
 namespace zelva::settings {
 namespace {
@@ -33,9 +33,9 @@ std::wstring TimeOfDay() {
 NotificationCard::NotificationCard(const PanelRecord& record, INT_PTR handle, const PageStyle& style,
                                    CardOwner& owner)
     : record_(CopyRecord(record)), handle_(handle), style_(style), owner_(owner) {
-  title_ = Widen(record_.title);
-  shortText_ = Widen(record_.shortText);
-  longText_ = Widen(record_.longText);
+  title_ = win::WideFromAnsi(record_.title);
+  shortText_ = win::WideFromAnsi(record_.shortText);
+  longText_ = win::WideFromAnsi(record_.longText);
   time_ = TimeOfDay();
 }
 
@@ -48,7 +48,7 @@ bool NotificationCard::Create(HWND list) {
   bool anyButton = false;
   for (int i = 0; i < kMaxButtons; ++i) {
     if (record_.buttonText[i][0] == '\0') continue;
-    buttons_[i] = CreateButton(Widen(record_.buttonText[i]), kFirstButton + i);
+    buttons_[i] = CreateButton(win::WideFromAnsi(record_.buttonText[i]), kFirstButton + i);
     anyButton = true;
   }
   if (HasLongText()) toggle_ = CreateButton(L"More", kToggle);
@@ -60,7 +60,7 @@ bool NotificationCard::Create(HWND list) {
 HWND NotificationCard::CreateButton(const std::wstring& text, int id) {
   HWND button = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"BUTTON", text.c_str(),
                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW, 0, 0, 10, 10,
-                                window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(), nullptr);
+                                window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), win::ThisModule(), nullptr);
   if (button != nullptr) SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(style_.controlFont()), FALSE);
   return button;
 }
@@ -115,7 +115,7 @@ int NotificationCard::LayoutFor(int width) {
                     style_.Px(kButtonMinWidth));
   };
   for (int i = 0; i < kMaxButtons; ++i)
-    if (buttons_[i] != nullptr) place(buttons_[i], buttonWidth(Widen(record_.buttonText[i]).c_str()));
+    if (buttons_[i] != nullptr) place(buttons_[i], buttonWidth(win::WideFromAnsi(record_.buttonText[i]).c_str()));
   place(dismiss_, buttonWidth(L"Dismiss"));
   if (toggle_ != nullptr) {
     const int toggleWidth = std::max(MeasureTextWidth(g, L"More", style_.body()),
@@ -183,7 +183,7 @@ void NotificationCard::Paint(HDC dc) {
   if (expanded_) DrawTextBlock(g, longText_, style_.body(), palette::kMutedText, longBox_);
 }
 
-LRESULT NotificationCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT NotificationCard::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT painted = 0;
   if (HandlePaintMessage(message, wParam, painted)) return painted;
   switch (message) {

@@ -25,7 +25,7 @@ class CardOwner {
   ~CardOwner() = default;
 };
 
-class NotificationCard : public ObjectWindow<NotificationCard> {
+class NotificationCard : public ui::ObjectWindow<NotificationCard> {
  public:
   static constexpr const wchar_t* kClassName = L"ZelvaNotificationCard";
   static constexpr int kMaxButtons = 3;
@@ -52,10 +52,10 @@ class NotificationCard : public ObjectWindow<NotificationCard> {
   bool busy() const { return busy_; }
 
  private:
-  friend class ObjectWindow<NotificationCard>;
+  friend class ui::ObjectWindow<NotificationCard>;
   enum ControlId : int { kFirstButton = 100, kToggle = 110, kDismiss = 111 };
 
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HWND CreateButton(const std::wstring& text, int id);
   void Paint(HDC dc);
   void OnCommand(int id);

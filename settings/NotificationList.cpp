@@ -164,7 +164,7 @@ void NotificationList::Purge() {
   retired_.clear();
 }
 
-LRESULT NotificationList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT NotificationList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT painted = 0;
   if (HandlePaintMessage(message, wParam, painted)) return painted;
   switch (message) {

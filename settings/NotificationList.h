@@ -22,7 +22,7 @@ class NotificationListObserver {
   ~NotificationListObserver() = default;
 };
 
-class NotificationList : public ObjectWindow<NotificationList>, private CardOwner {
+class NotificationList : public ui::ObjectWindow<NotificationList>, private CardOwner {
  public:
   static constexpr const wchar_t* kClassName = L"ZelvaNotificationList";
 
@@ -41,10 +41,10 @@ class NotificationList : public ObjectWindow<NotificationList>, private CardOwne
   void OnWheel(int delta);
 
  private:
-  friend class ObjectWindow<NotificationList>;
+  friend class ui::ObjectWindow<NotificationList>;
   static constexpr UINT kPurgeMessage = WM_APP + 1;
 
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCardButton(INT_PTR handle, int button) override;
   void OnCardDismissed(INT_PTR handle) override;
   void OnCardResized(INT_PTR handle) override;

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "Win32Owners.h"
+#include "Gdi.h"
 #include "ZelvaContract.h"
 
 namespace zelva::settings {
@@ -65,9 +65,9 @@ class PageStyle {
   std::unique_ptr<Gdiplus::FontFamily> ownFamily_;
   const Gdiplus::FontFamily* family_ = nullptr;
   std::unique_ptr<Gdiplus::Font> headline_, lead_, caption_, cardTitle_, body_, small_, button_, glyph_;
-  FontHandle controlFont_;
-  BrushHandle pageBrush_;
-  BrushHandle cardBrush_;
+  win::FontHandle controlFont_;
+  win::BrushHandle pageBrush_;
+  win::BrushHandle cardBrush_;
 };
 
 }  // namespace zelva::settings

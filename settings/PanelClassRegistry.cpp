@@ -3,15 +3,15 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "ModuleInstance.h"
 #include "PageStyle.h"
+#include "ThisModule.h"
 
 namespace zelva::settings {
 
 PanelClassRegistry::PanelClassRegistry() : background_(CreateSolidBrush(palette::kPageColor)) {}
 
 PanelClassRegistry::~PanelClassRegistry() {
-  for (const Entry& entry : entries_) UnregisterClassA(entry.name.c_str(), ModuleInstance());
+  for (const Entry& entry : entries_) UnregisterClassA(entry.name.c_str(), win::ThisModule());
 }
 
 const char* PanelClassRegistry::ClassFor(WNDPROC procedure) {
@@ -28,7 +28,7 @@ const char* PanelClassRegistry::ClassFor(WNDPROC procedure) {
   windowClass.cbSize = sizeof(windowClass);
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
   windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = ModuleInstance();
+  windowClass.hInstance = win::ThisModule();
   windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   windowClass.hbrBackground = background_.get();
   windowClass.lpszClassName = name;

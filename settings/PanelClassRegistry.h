@@ -7,7 +7,7 @@
 #include <string>
 #include <deque>
 
-#include "Win32Owners.h"
+#include "Gdi.h"
 
 namespace zelva::settings {
 
@@ -29,7 +29,7 @@ class PanelClassRegistry {
     std::string name;
   };
   std::deque<Entry> entries_;  // names stay in place as entries are added
-  BrushHandle background_;
+  win::BrushHandle background_;
 };
 
 }  // namespace zelva::settings

@@ -48,7 +48,7 @@ bool PanelStack::Add(const PanelRecord& record, INT_PTR handle) {
   const int top = ContentHeight() + (panels_.empty() ? 0 : style_.Px(kPanelGap)) - scroller_.position();
   HWND panel = CreateWindowExA(0, className, copy->title, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, top,
                                std::max<int>(client.right, 1), copy->panelHeight, window(),
-                               reinterpret_cast<HMENU>(handle & 0xFFFF), ModuleInstance(), copy.get());
+                               reinterpret_cast<HMENU>(handle & 0xFFFF), win::ThisModule(), copy.get());
   if (panel == nullptr) {
     host_.Log("Panel \"%s\" could not be created: %lu", copy->title, GetLastError());
     return false;
@@ -136,7 +136,7 @@ void PanelStack::PlacePanels() {
   InvalidateRect(window(), nullptr, TRUE);
 }
 
-LRESULT PanelStack::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT PanelStack::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
       Relayout();

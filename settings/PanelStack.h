@@ -23,7 +23,7 @@ class PanelStackObserver {
   ~PanelStackObserver() = default;
 };
 
-class PanelStack : public ObjectWindow<PanelStack> {
+class PanelStack : public ui::ObjectWindow<PanelStack> {
  public:
   static constexpr const wchar_t* kClassName = L"ZelvaPanelStack";
 
@@ -47,7 +47,7 @@ class PanelStack : public ObjectWindow<PanelStack> {
   void ResetView();
 
  private:
-  friend class ObjectWindow<PanelStack>;
+  friend class ui::ObjectWindow<PanelStack>;
   static constexpr UINT kPurgeMessage = WM_APP + 1;
   static constexpr UINT kRelayoutMessage = WM_APP + 2;
 
@@ -59,7 +59,7 @@ class PanelStack : public ObjectWindow<PanelStack> {
 
   static LRESULT CALLBACK PanelSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR stack);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPanelWindowGone(HWND window);
   void Retire(std::unique_ptr<PanelRecord> record);
   void Relayout();

@@ -35,7 +35,7 @@ bool SettingsBox::Create(HWND page, int id) {
 
 HWND SettingsBox::CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, int id) {
   HWND control = CreateWindowExW(WS_EX_NOPARENTNOTIFY, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10,
-                                 window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ModuleInstance(),
+                                 window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), win::ThisModule(),
                                  nullptr);
   if (control != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(style_.controlFont()), FALSE);
   return control;
@@ -105,7 +105,7 @@ void SettingsBox::OnCheckChanged(int id) {
   host_.SaveSettings();
 }
 
-LRESULT SettingsBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SettingsBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT painted = 0;
   if (HandlePaintMessage(message, wParam, painted)) return painted;
   switch (message) {

@@ -10,7 +10,7 @@
 
 namespace zelva::settings {
 
-class SettingsBox : public ObjectWindow<SettingsBox> {
+class SettingsBox : public ui::ObjectWindow<SettingsBox> {
  public:
   static constexpr const wchar_t* kClassName = L"ZelvaSettingsBox";
 
@@ -23,10 +23,10 @@ class SettingsBox : public ObjectWindow<SettingsBox> {
   int PreferredHeight() const;
 
  private:
-  friend class ObjectWindow<SettingsBox>;
+  friend class ui::ObjectWindow<SettingsBox>;
   enum ControlId : int { kOpenPdfExternally = 201, kCheckForUpdates = 202, kAssociation = 203 };
 
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HWND CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, int id);
   void Layout();
   void Paint(HDC dc);

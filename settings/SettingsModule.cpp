@@ -1,10 +1,10 @@
 #include "SettingsModule.h"
 
-#include "ModuleInstance.h"
 #include "NotificationCard.h"
 #include "NotificationList.h"
 #include "PanelStack.h"
 #include "SettingsBox.h"
+#include "ThisModule.h"
 
 namespace zelva::settings {
 namespace {
@@ -17,24 +17,24 @@ constexpr int kParkingHeight = 570;
 }  // namespace
 
 PageWindowClasses::PageWindowClasses() {
-  registered_ = ObjectWindow<HomePage>::Register(nullptr) != 0 &&
-                ObjectWindow<PanelStack>::Register(nullptr) != 0 &&
-                ObjectWindow<NotificationList>::Register(nullptr) != 0 &&
-                ObjectWindow<NotificationCard>::Register(nullptr) != 0 &&
-                ObjectWindow<SettingsBox>::Register(nullptr) != 0;
+  registered_ = ui::ObjectWindow<HomePage>::Register(nullptr) != 0 &&
+                ui::ObjectWindow<PanelStack>::Register(nullptr) != 0 &&
+                ui::ObjectWindow<NotificationList>::Register(nullptr) != 0 &&
+                ui::ObjectWindow<NotificationCard>::Register(nullptr) != 0 &&
+                ui::ObjectWindow<SettingsBox>::Register(nullptr) != 0;
 }
 
 PageWindowClasses::~PageWindowClasses() {
-  ObjectWindow<SettingsBox>::Unregister();
-  ObjectWindow<NotificationCard>::Unregister();
-  ObjectWindow<NotificationList>::Unregister();
-  ObjectWindow<PanelStack>::Unregister();
-  ObjectWindow<HomePage>::Unregister();
+  ui::ObjectWindow<SettingsBox>::Unregister();
+  ui::ObjectWindow<NotificationCard>::Unregister();
+  ui::ObjectWindow<NotificationList>::Unregister();
+  ui::ObjectWindow<PanelStack>::Unregister();
+  ui::ObjectWindow<HomePage>::Unregister();
 }
 
 SettingsModule::SettingsModule(HostContext& context) : host_(context) {
   host_.Log("Settings Module Loading");
-  if (gdiplus_.started()) style_ = std::make_unique<PageStyle>(context);
+  if (gdiplus_.Start()) style_ = std::make_unique<PageStyle>(context);
 }
 
 SettingsModule::~SettingsModule() {
@@ -103,7 +103,7 @@ bool SettingsModule::EnsurePage() {
   if (!parking_ || !IsWindow(parking_.get())) {
     parking_.release();
     parking_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, kParkingWidth, kParkingHeight,
-                                   nullptr, nullptr, ModuleInstance(), nullptr));
+                                   nullptr, nullptr, win::ThisModule(), nullptr));
     if (!parking_) return false;
   }
   auto page = std::make_unique<HomePage>(*style_, host_, panelClasses_);

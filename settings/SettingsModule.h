@@ -8,11 +8,11 @@
 
 #include "ActivationContext.h"
 #include "GdiplusSession.h"
+#include "Handles.h"
 #include "HomePage.h"
 #include "HostLink.h"
 #include "PageStyle.h"
 #include "PanelClassRegistry.h"
-#include "Win32Owners.h"
 #include "ZelvaContract.h"
 
 namespace zelva::settings {
@@ -53,12 +53,12 @@ class SettingsModule {
   // Declaration order is teardown order, reversed: windows go before their
   // classes, fonts and GDI+.
   HostLink host_;
-  GdiplusSession gdiplus_;
+  win::GdiplusSession gdiplus_;
   ActivationContext commonControls_;
   PageWindowClasses classes_;
   PanelClassRegistry panelClasses_;
   std::unique_ptr<PageStyle> style_;
-  WindowHandle parking_;
+  win::WindowHandle parking_;
   std::unique_ptr<HomePage> page_;
   INT_PTR lastHandle_ = 0;
 };

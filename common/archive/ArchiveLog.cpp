@@ -4,7 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-namespace Cabinet {
+namespace zelva::archive {
 namespace {
 std::atomic<LogFunction> g_log{nullptr};
 }
@@ -22,4 +22,4 @@ void Log(const char* format, ...) {
   log("%s", line);
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

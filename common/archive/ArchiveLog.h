@@ -2,11 +2,11 @@
 // module's log service, set once by the deliverable that carries it.
 #pragma once
 
-namespace Cabinet {
+namespace zelva::archive {
 
 typedef void(__cdecl* LogFunction)(const char* format, ...);
 
 void SetLogFunction(LogFunction log);
 void Log(const char* format, ...);
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

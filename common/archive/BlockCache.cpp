@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace Cabinet {
+namespace zelva::archive {
 
 const char* CacheFaultText(CacheFault fault) {
   switch (fault) {
@@ -106,4 +106,4 @@ int64_t StreamedCache::Read(uint32_t handleId, uint32_t position, uint8_t* out, 
   return pairs_[handleId % 2].Read(position, out, count, fault);
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace Cabinet {
+namespace zelva::archive {
 
 class RangeFetcher {
  public:
@@ -89,4 +89,4 @@ class StreamedCache {
   CMemBlockPair pairs_[2];
 };
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

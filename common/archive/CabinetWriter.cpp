@@ -10,6 +10,12 @@
 #include "WideText.h"
 
 namespace Cabinet {
+
+using namespace zelva::archive;
+using zelva::win::AsUtf16;
+using zelva::win::BytesFromWide;
+using zelva::win::WideFromBytes;
+
 namespace {
 
 constexpr size_t kMinimumNameChars = 3;
@@ -151,7 +157,7 @@ bool CabinetWriter::Destroy() {
   bool destroyed = true;
   if (context_ != nullptr) destroyed = compressor_.destroy(context_) != FALSE;
   context_ = nullptr;
-  compressor_.library.Release();
+  compressor_.library.reset();
   compressor_.destroy = nullptr;
   return destroyed;
 }

@@ -14,7 +14,7 @@
 
 #include "CipherState.h"
 #include "CipherWrite.h"
-#include "LibraryHandle.h"
+#include "Library.h"
 
 namespace Cabinet {
 
@@ -56,7 +56,7 @@ class CabinetWriter {
   friend struct CompressorBridge;
 
   struct Compressor {
-    LibraryHandle library;
+    zelva::win::Library library;
     decltype(&::FCICreate) create = nullptr;
     decltype(&::FCIAddFile) addFile = nullptr;
     decltype(&::FCIFlushFolder) flushFolder = nullptr;
@@ -79,14 +79,14 @@ class CabinetWriter {
   INT_PTR user_;
   std::atomic<bool> cancel_{false};
 
-  CipherState cipher_;
+  zelva::archive::CipherState cipher_;
   std::string cabinetPath_;       // as the compressor names it (escaped)
   std::wstring cabinetFile_;
   INT_PTR cabinetHandle_ = -1;
   uint32_t cabinetPosition_ = 0;  // where the compressor believes it writes
   uint32_t cabinetLength_ = 0;    // bytes written to it
   bool cabinetOpened_ = false;
-  std::unique_ptr<CipherStreamWriter> cipherStream_;
+  std::unique_ptr<zelva::archive::CipherStreamWriter> cipherStream_;
   bool nextNameIsUtf8_ = false;
 };
 

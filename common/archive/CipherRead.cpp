@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace Cabinet {
+namespace zelva::archive {
 namespace {
 
 constexpr uint32_t kBlockMask = ~(kCipherBlock - 1);
@@ -61,4 +61,4 @@ Signature CheckSignature(const uint8_t* first4, bool keySet) {
   return Signature::kNotACabinet;
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

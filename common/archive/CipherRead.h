@@ -7,7 +7,7 @@
 
 #include "CipherState.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 class CipherSource {
  public:
@@ -29,4 +29,4 @@ int64_t DecipherRead(const CipherState& state, uint8_t* buffer, CipherSource& so
 enum class Signature { kPlain, kEnciphered, kKeyButPlain, kEncipheredWithoutKey, kNotACabinet };
 Signature CheckSignature(const uint8_t* first4, bool keySet);
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -1,6 +1,6 @@
 #include "CipherState.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 void CipherState::SetKey(size_t length, const uint8_t* key) {
   keySet = false;
@@ -10,4 +10,4 @@ void CipherState::SetKey(size_t length, const uint8_t* key) {
   if (keySet) fill = 0;
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

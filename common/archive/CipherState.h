@@ -7,7 +7,7 @@
 
 #include "Blowfish.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 // Bytes 0..55 of an enciphered cabinet stay plain (its header stays readable).
 constexpr uint32_t kPlainPrefix = 56;
@@ -24,4 +24,4 @@ struct CipherState {
   void SetKey(size_t length, const uint8_t* key);
 };
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

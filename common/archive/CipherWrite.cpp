@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace Cabinet {
+namespace zelva::archive {
 
 CipherStreamWriter::CipherStreamWriter(CipherState& state) : state_(state) {
   if (state_.keySet) state_.fill = 0;
@@ -72,4 +72,4 @@ bool CipherStreamWriter::Finish(CipherSink& sink) {
   return WriteBlocks(block, kCipherBlock, sink);
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -8,7 +8,7 @@
 
 #include "CipherState.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 class CipherSink {
  public:
@@ -40,4 +40,4 @@ class CipherStreamWriter {
   uint32_t blockStart_ = kPlainPrefix;  // file offset of the partial block
 };
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -17,6 +17,11 @@
 #include "WideText.h"
 
 namespace Cabinet {
+
+using namespace zelva::archive;
+using zelva::win::AsUtf16;
+using zelva::win::AsWide;
+
 namespace {
 
 constexpr uint16_t kNameIsUtf8 = 0x80;

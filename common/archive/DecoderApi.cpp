@@ -1,6 +1,6 @@
 #include "DecoderApi.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 bool DecoderApi::Load() {
   if (create != nullptr && copy != nullptr && isCabinet != nullptr && destroy != nullptr) return true;
@@ -17,7 +17,7 @@ void DecoderApi::Release() {
   copy = nullptr;
   isCabinet = nullptr;
   destroy = nullptr;
-  library.Release();
+  library.reset();
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -4,12 +4,12 @@
 #include <windows.h>
 #include <fdi.h>
 
-#include "LibraryHandle.h"
+#include "Library.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 struct DecoderApi {
-  LibraryHandle library;
+  zelva::win::Library library;
   decltype(&::FDICreate) create = nullptr;
   decltype(&::FDICopy) copy = nullptr;
   decltype(&::FDIIsCabinet) isCabinet = nullptr;
@@ -20,4 +20,4 @@ struct DecoderApi {
   void Release();
 };
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

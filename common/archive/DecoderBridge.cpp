@@ -9,6 +9,8 @@
 #include "ThreadSlot.h"
 
 namespace Cabinet {
+
+using namespace zelva::archive;
 namespace {
 
 // Runs a member call for the bound extractor; any exception becomes the

@@ -1,6 +1,6 @@
 #include "EntryNames.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 namespace {
 
 char16_t Upper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - u'a' + u'A') : c; }
@@ -63,4 +63,4 @@ EntryNameParts SplitEntryName(std::u16string_view name) {
   return {name.substr(0, slash + 1), name.substr(slash + 1)};
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace Cabinet {
+namespace zelva::archive {
 
 // name uses "\" as separator. False for names that are empty or end in a
 // separator, are absolute, carry a drive or stream (any ":"), start with a
@@ -19,4 +19,4 @@ struct EntryNameParts {
 };
 EntryNameParts SplitEntryName(std::u16string_view name);
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -14,6 +14,10 @@
 #include "WideText.h"
 
 namespace Cabinet {
+
+using namespace zelva::archive;
+using zelva::win::BytesFromWide;
+
 namespace {
 
 constexpr int kProcessor80386 = 1;

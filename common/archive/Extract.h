@@ -92,7 +92,7 @@ class CExtract {
   long DecoderSeek(INT_PTR handle, long distance, int origin);
 
   DWORD ownerThread_;
-  DecoderApi decoder_;
+  zelva::archive::DecoderApi decoder_;
   HFDI context_ = nullptr;
   ERF decoderError_ = {};
   ExtractError error_ = {};
@@ -104,8 +104,8 @@ class CExtract {
   std::wstring abandonedFile_;  // output the decoder gave up while writing
   ExtractCallbacks callbacks_ = {};
   INT_PTR user_ = 0;
-  HandleTable handles_;
-  CipherState cipher_;
+  zelva::archive::HandleTable handles_;
+  zelva::archive::CipherState cipher_;
   std::vector<uint8_t> decipherBuffer_;
   CabMemoryFile memory_ = {};
   INT_PTR memoryHandle_ = -1;

@@ -8,6 +8,10 @@
 #include "WideText.h"
 
 namespace Cabinet {
+
+using namespace zelva::archive;
+using zelva::win::WideFromBytes;
+
 namespace {
 
 constexpr int kReadPermission = 0x100;

@@ -6,6 +6,7 @@
 
 namespace Cabinet {
 
+using namespace zelva::archive;
 INT_PTR CExtractMemory::NewSourceHandle(uint32_t id, uint32_t size) {
   sources_.push_back(std::make_unique<SourceHandle>(SourceHandle{id, 0, size}));
   return reinterpret_cast<INT_PTR>(sources_.back().get());

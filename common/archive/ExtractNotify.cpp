@@ -14,6 +14,13 @@
 #include "WideText.h"
 
 namespace Cabinet {
+
+using namespace zelva::archive;
+using zelva::win::AsUtf16;
+using zelva::win::AsWide;
+using zelva::win::BytesFromWide;
+using zelva::win::WideFromBytes;
+
 namespace {
 
 constexpr uint16_t kNameIsUtf8 = 0x80;

@@ -9,6 +9,8 @@
 #include "FileSystem.h"
 
 namespace Cabinet {
+
+using namespace zelva::archive;
 namespace {
 
 constexpr uint32_t kNetworkChunk = 20000;

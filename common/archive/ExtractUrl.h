@@ -37,7 +37,7 @@ class CExtractUrl : public CExtractMemory {
   UrlConnection& connection() { return connection_; }
 
  private:
-  class BlockFetcher : public RangeFetcher {
+  class BlockFetcher : public zelva::archive::RangeFetcher {
    public:
     explicit BlockFetcher(CExtractUrl& owner) : owner_(owner) {}
     int64_t Fetch(uint32_t offset, uint8_t* buffer, uint32_t size) override;
@@ -53,7 +53,7 @@ class CExtractUrl : public CExtractMemory {
   UrlConnection connection_;
   uint32_t blockSize_ = 0;
   uint32_t nextSourceId_ = 0;
-  StreamedCache cache_;
+  zelva::archive::StreamedCache cache_;
   BlockFetcher fetcher_{*this};
   HANDLE file_ = INVALID_HANDLE_VALUE;
   std::wstring fileName_;

@@ -1,6 +1,6 @@
 #include "FileSystem.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 bool CreateFolderTree(const std::wstring& folder, DWORD& error) {
   error = 0;
@@ -47,4 +47,4 @@ void ApplyStoredTimeAndAttributes(const std::wstring& path, uint16_t date, uint1
   SetFileAttributesW(path.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace Cabinet {
+namespace zelva::archive {
 
 // Creates folder and every missing parent; an existing folder is no error.
 // On failure returns false with the system error.
@@ -26,4 +26,4 @@ constexpr uint16_t kKeptAttributes = 0x27;
 // ones.
 void ApplyStoredTimeAndAttributes(const std::wstring& path, uint16_t date, uint16_t time, uint16_t attributes);
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

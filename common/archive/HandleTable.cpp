@@ -1,6 +1,6 @@
 #include "HandleTable.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 HandleTable::HandleTable() {
   handles_.reserve(4);
@@ -57,4 +57,4 @@ intptr_t HandleTable::FirstFreeFrom(intptr_t start) const {
   return candidate;
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

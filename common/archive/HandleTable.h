@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace Cabinet {
+namespace zelva::archive {
 
 class HandleTable {
  public:
@@ -32,4 +32,4 @@ class HandleTable {
   std::vector<uint32_t> positions_;
 };
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-namespace Cabinet {
+namespace zelva::archive {
 
 constexpr char kPackageKeyText[] = "KXRT_VaultSigil42";
 constexpr uint32_t kPackageKeyLength = sizeof(kPackageKeyText) - 1;
 
 inline const uint8_t* PackageKey() { return reinterpret_cast<const uint8_t*>(kPackageKeyText); }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

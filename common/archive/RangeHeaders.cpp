@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace Cabinet {
+namespace zelva::archive {
 
 std::vector<std::u16string> SplitExtraHeaders(std::u16string_view headers) {
   std::vector<std::u16string> entries;
@@ -33,4 +33,4 @@ std::u16string RangeHeader(uint32_t first, uint32_t last) {
   return std::u16string(text, text + length);
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace Cabinet {
+namespace zelva::archive {
 
 // Non-empty entries in order.
 std::vector<std::u16string> SplitExtraHeaders(std::u16string_view headers);
@@ -17,4 +17,4 @@ bool IsRangeHeader(std::u16string_view header);
 // "Range: bytes=first-last", both offsets inclusive.
 std::u16string RangeHeader(uint32_t first, uint32_t last);
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

@@ -9,6 +9,12 @@
 #include "WideText.h"
 
 namespace Cabinet {
+
+using namespace zelva::archive;
+using zelva::win::AsUtf16;
+using zelva::win::AsWide;
+using zelva::win::BytesFromWide;
+
 namespace {
 
 constexpr wchar_t kAgent[] = L"ZELVA Hangardesk";

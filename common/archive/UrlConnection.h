@@ -69,7 +69,7 @@ class UrlConnection {
   // Keeps a new request handle unless a cancel came first.
   bool Adopt(HINTERNET request);
 
-  WinInetApi api_;
+  zelva::archive::WinInetApi api_;
   std::wstring host_;
   std::wstring user_;
   std::wstring password_;

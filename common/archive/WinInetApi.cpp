@@ -1,6 +1,6 @@
 #include "WinInetApi.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 bool WinInetApi::Load() {
   if (FtpGetFileSize != nullptr) return true;
@@ -26,4 +26,4 @@ bool WinInetApi::Load() {
   return all;
 }
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

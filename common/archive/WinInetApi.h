@@ -5,12 +5,12 @@
 #include <windows.h>
 #include <wininet.h>
 
-#include "LibraryHandle.h"
+#include "Library.h"
 
-namespace Cabinet {
+namespace zelva::archive {
 
 struct WinInetApi {
-  LibraryHandle library;
+  zelva::win::Library library;
   decltype(&::InternetOpenW) InternetOpenW = nullptr;
   decltype(&::InternetConnectW) InternetConnectW = nullptr;
   decltype(&::InternetCloseHandle) InternetCloseHandle = nullptr;
@@ -31,4 +31,4 @@ struct WinInetApi {
   bool Load();
 };
 
-}  // namespace Cabinet
+}  // namespace zelva::archive

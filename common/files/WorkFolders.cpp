@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "FileHandles.h"
 #include "FixedText.h"
+#include "Handles.h"
 
 namespace zelva::files {
 namespace {
@@ -53,7 +53,7 @@ void ClearTemporaryFolders() {
   if (!text::AppendBounded(pattern, "ZELVA_HDK*")) return;
 
   WIN32_FIND_DATAA entry;
-  FileSearch search(pattern, entry);
+  win::FileSearch search(pattern, entry);
   if (!search.found()) return;
   do {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;

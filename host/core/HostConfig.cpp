@@ -1,6 +1,8 @@
 #include "HostConfig.h"
 
+#include "FileAssociation.h"
 #include "HostLog.h"
+#include "SimulatorDiscovery.h"
 
 namespace zelva::host {
 namespace {

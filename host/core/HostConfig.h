@@ -1,7 +1,7 @@
 // The host configuration file "ZELVA Hangardesk.cfg" in the data folder.
 #pragma once
 
-#include "SimulatorDiscovery.h"
+#include "Elevation.h"
 #include "ZelvaContract.h"
 
 namespace zelva::host {

@@ -28,7 +28,7 @@ void ResetContext(HINSTANCE instance) {
   g_context.log = &HostLog;
   g_context.crashFilter = &crash::CrashFilterService;
   g_context.hostCommand = &HostCommand;
-  Cabinet::SetLogFunction(&HostLog);
+  archive::SetLogFunction(&HostLog);
 }
 
 }  // namespace zelva::host

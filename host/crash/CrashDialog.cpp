@@ -1,26 +1,25 @@
 #include "CrashDialog.h"
 
-#include "DialogProcedure.h"
 #include "HostResources.h"
+#include "ObjectWindow.h"
 
 namespace zelva::crash {
 namespace {
 
 constexpr WPARAM kReportLimit = 70000;
 
-class CrashDialog {
+class CrashDialog : public ui::ObjectWindow<CrashDialog> {
  public:
   explicit CrashDialog(const char* report) : report_(report) {}
-  void SetWindow(HWND window) { window_ = window; }
 
   INT_PTR OnMessage(UINT message, WPARAM w, LPARAM) {
     switch (message) {
       case WM_INITDIALOG:
         MessageBeep(MB_ICONEXCLAMATION);
-        SendDlgItemMessageA(window_, IDC_CRASH_REPORT, EM_SETLIMITTEXT, kReportLimit, 0);
-        SetDlgItemTextA(window_, IDC_CRASH_REPORT, report_);
+        SendDlgItemMessageA(window(), IDC_CRASH_REPORT, EM_SETLIMITTEXT, kReportLimit, 0);
+        SetDlgItemTextA(window(), IDC_CRASH_REPORT, report_);
         // Focus on "Exit" rather than the report, which would come up all selected.
-        SetFocus(GetDlgItem(window_, IDOK));
+        SetFocus(GetDlgItem(window(), IDOK));
         return FALSE;
       case WM_COMMAND:
         switch (LOWORD(w)) {
@@ -29,7 +28,7 @@ class CrashDialog {
             return TRUE;
           case IDOK:
           case IDCANCEL:
-            EndDialog(window_, IDOK);
+            EndDialog(window(), IDOK);
             return TRUE;
         }
         return FALSE;
@@ -39,21 +38,20 @@ class CrashDialog {
 
  private:
   void CopyReport() {
-    HWND edit = GetDlgItem(window_, IDC_CRASH_REPORT);
+    HWND edit = GetDlgItem(window(), IDC_CRASH_REPORT);
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SendMessageA(edit, WM_COPY, 0, 0);
     SendMessageA(edit, EM_SETSEL, WPARAM(-1), 0);
   }
 
   const char* report_;
-  HWND window_ = nullptr;
 };
 
 }  // namespace
 
 void ShowCrashDialog(HINSTANCE instance, HWND owner, const char* report) {
   CrashDialog dialog(report);
-  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_CRASH), owner, &ui::DialogProcedure<CrashDialog>,
+  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_CRASH), owner, &CrashDialog::DialogProcedure,
                   reinterpret_cast<LPARAM>(&dialog));
 }
 

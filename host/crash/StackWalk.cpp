@@ -3,6 +3,7 @@
 #include <tlhelp32.h>
 
 #include "FixedText.h"
+#include "Handles.h"
 
 namespace zelva::crash {
 namespace {
@@ -17,19 +18,18 @@ ModuleEntry g_paths[kMaxModules];
 ModuleRange g_modules[kMaxModules];
 
 size_t SnapshotModules() {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  win::FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, 0));
+  if (!snapshot) return 0;
   MODULEENTRY32 entry = {};
   entry.dwSize = sizeof(entry);
   size_t count = 0;
-  for (BOOL more = Module32First(snapshot, &entry); more && count < kMaxModules;
-       more = Module32Next(snapshot, &entry)) {
+  for (BOOL more = Module32First(snapshot.get(), &entry); more && count < kMaxModules;
+       more = Module32Next(snapshot.get(), &entry)) {
     text::CopyBounded(g_paths[count].path, entry.szExePath);
     g_modules[count] = {uint64_t(reinterpret_cast<uintptr_t>(entry.modBaseAddr)), uint64_t(entry.modBaseSize),
                         g_paths[count].path};
     ++count;
   }
-  CloseHandle(snapshot);
   return count;
 }
 

@@ -3,129 +3,130 @@
 #include <ole2.h>
 
 #include "ClientSite.h"
-#include "Owners.h"
+#include "ComPointer.h"
+#include "ObjectWindow.h"
 
 namespace zelva::document {
 namespace {
 
-// What one container holds of its control.
-struct ContainerRecord {
-  ui::ComPointer<AXClientSite> site;
-  ui::ComPointer<IStorage> storage;
-  ui::ComPointer<IOleObject> object;
-  ui::ComPointer<IViewObject> view;
-  ui::ComPointer<IOleInPlaceObject> inPlace;
-  bool active = false;
+// What one container holds of its control; owned by the container window
+// from WM_NCCREATE to WM_NCDESTROY (the slot is the class's extra bytes).
+class ContainerRecord : public ui::ObjectWindow<ContainerRecord, 0> {
+ public:
+  ~ContainerRecord() { Release(); }
+  LRESULT OnMessage(UINT message, WPARAM w, LPARAM l);
+
+ private:
+  bool CreateControl();
+  IOleInPlaceObject* InPlace();
+  void Activate(bool activate);
+  HRESULT Query(const IID* interfaceId, void** result);
+  void Resize(LPARAM size);
+  void Release();
+
+  win::ComPointer<AXClientSite> site_;
+  win::ComPointer<IStorage> storage_;
+  win::ComPointer<IOleObject> object_;
+  win::ComPointer<IViewObject> view_;
+  win::ComPointer<IOleInPlaceObject> inPlace_;
+  bool active_ = false;
 };
 
-ContainerRecord* RecordOf(HWND window) { return reinterpret_cast<ContainerRecord*>(GetWindowLongPtrA(window, 0)); }
-
-bool CreateControl(HWND window, ContainerRecord& record) {
+bool ContainerRecord::CreateControl() {
   wchar_t title[64] = {};
-  GetWindowTextW(window, title, 64);
+  GetWindowTextW(window(), title, 64);
   CLSID classId;
   if (FAILED(CLSIDFromString(title, &classId))) return false;
 
-  record.site.Attach(new AXClientSite(window));
-  ui::ComPointer<ILockBytes> bytes;
-  if (FAILED(CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.Receive())) ||
+  site_.reset(new AXClientSite(window()));
+  win::ComPointer<ILockBytes> bytes;
+  if (FAILED(CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.receive())) ||
       FAILED(StgCreateDocfileOnILockBytes(bytes.get(), STGM_SHARE_EXCLUSIVE | STGM_CREATE | STGM_READWRITE, 0,
-                                          record.storage.Receive())))
+                                          storage_.receive())))
     return false;
-  IOleClientSite* site = static_cast<IOleClientSite*>(record.site.get());
-  if (FAILED(OleCreate(classId, IID_IOleObject, OLERENDER_DRAW, nullptr, site, record.storage.get(),
-                       record.object.ReceiveVoid())) &&
-      FAILED(OleCreate(classId, IID_IOleObject, OLERENDER_NONE, nullptr, site, record.storage.get(),
-                       record.object.ReceiveVoid())))
+  IOleClientSite* site = static_cast<IOleClientSite*>(site_.get());
+  if (FAILED(OleCreate(classId, IID_IOleObject, OLERENDER_DRAW, nullptr, site, storage_.get(),
+                       object_.receiveVoid())) &&
+      FAILED(OleCreate(classId, IID_IOleObject, OLERENDER_NONE, nullptr, site, storage_.get(),
+                       object_.receiveVoid())))
     return false;
-  record.object->SetClientSite(site);
-  OleSetContainedObject(record.object.get(), TRUE);
-  record.object->QueryInterface(IID_IViewObject, record.view.ReceiveVoid());
-  record.object->QueryInterface(IID_IOleInPlaceObject, record.inPlace.ReceiveVoid());
+  object_->SetClientSite(site);
+  OleSetContainedObject(object_.get(), TRUE);
+  object_->QueryInterface(IID_IViewObject, view_.receiveVoid());
+  object_->QueryInterface(IID_IOleInPlaceObject, inPlace_.receiveVoid());
   return true;
 }
 
-IOleInPlaceObject* InPlaceOf(ContainerRecord& record) {
-  if (!record.inPlace && record.object)
-    record.object->QueryInterface(IID_IOleInPlaceObject, record.inPlace.ReceiveVoid());
-  return record.inPlace.get();
+IOleInPlaceObject* ContainerRecord::InPlace() {
+  if (!inPlace_ && object_) object_->QueryInterface(IID_IOleInPlaceObject, inPlace_.receiveVoid());
+  return inPlace_.get();
 }
 
-void Activate(HWND window, ContainerRecord& record, bool activate) {
-  if (!record.object) return;
-  if (activate && !record.active) {
+void ContainerRecord::Activate(bool activate) {
+  if (!object_) return;
+  if (activate && !active_) {
     RECT area;
-    GetClientRect(window, &area);
-    record.active = SUCCEEDED(record.object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
-                                                    static_cast<IOleClientSite*>(record.site.get()), 0, window, &area));
-  } else if (!activate && record.active) {
-    if (IOleInPlaceObject* inPlace = InPlaceOf(record)) {
+    GetClientRect(window(), &area);
+    active_ = SUCCEEDED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(site_.get()),
+                                        0, window(), &area));
+  } else if (!activate && active_) {
+    if (IOleInPlaceObject* inPlace = InPlace()) {
       inPlace->UIDeactivate();
       inPlace->InPlaceDeactivate();
     }
-    record.active = false;
+    active_ = false;
   }
-  InvalidateRect(window, nullptr, TRUE);
+  InvalidateRect(window(), nullptr, TRUE);
 }
 
-void Release(HWND window, ContainerRecord* record) {
-  SetWindowLongPtrA(window, 0, 0);
-  if (record == nullptr) return;
-  Activate(window, *record, false);
-  record->inPlace.Reset();
-  record->view.Reset();
-  if (record->object) {
-    record->object->Close(OLECLOSE_NOSAVE);
-    record->object->SetClientSite(nullptr);
-  }
-  record->object.Reset();
-  record->storage.Reset();
-  record->site.Reset();
-  delete record;
+HRESULT ContainerRecord::Query(const IID* interfaceId, void** result) {
+  if (result != nullptr) *result = nullptr;
+  if (!object_ || interfaceId == nullptr || result == nullptr) return E_NOINTERFACE;
+  return object_->QueryInterface(*interfaceId, result);
 }
 
-LRESULT HandleMessage(HWND window, UINT message, WPARAM w, LPARAM l) {
+void ContainerRecord::Resize(LPARAM size) {
+  if (IOleInPlaceObject* inPlace = InPlace()) {
+    RECT area = {0, 0, LOWORD(size), HIWORD(size)};
+    inPlace->SetObjectRects(&area, &area);
+  }
+}
+
+// Gives the control up while the window still exists, in the order it was taken.
+void ContainerRecord::Release() {
+  if (window() != nullptr) Activate(false);
+  inPlace_.reset();
+  view_.reset();
+  if (object_) {
+    object_->Close(OLECLOSE_NOSAVE);
+    object_->SetClientSite(nullptr);
+  }
+  object_.reset();
+  storage_.reset();
+  site_.reset();
+}
+
+LRESULT ContainerRecord::OnMessage(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-    case WM_CREATE: {
-      auto* record = new ContainerRecord;
-      SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(record));
-      CreateControl(window, *record);  // without a control the window stays empty
+    case WM_CREATE:
+      CreateControl();  // without a control the window stays empty
       return 0;
-    }
-    case kContainerQueryMessage: {
-      ContainerRecord* record = RecordOf(window);
-      auto** result = reinterpret_cast<void**>(l);
-      if (result != nullptr) *result = nullptr;
-      if (record == nullptr || !record->object || w == 0 || result == nullptr) return E_NOINTERFACE;
-      return record->object->QueryInterface(*reinterpret_cast<const IID*>(w), result);
-    }
+    case kContainerQueryMessage:
+      return Query(reinterpret_cast<const IID*>(w), reinterpret_cast<void**>(l));
     case kContainerActivateMessage:
-      if (ContainerRecord* record = RecordOf(window)) Activate(window, *record, w == 1);
+      Activate(w == 1);
       return 1;
     case WM_SIZE:
-      if (ContainerRecord* record = RecordOf(window)) {
-        if (IOleInPlaceObject* inPlace = InPlaceOf(*record)) {
-          RECT area = {0, 0, LOWORD(l), HIWORD(l)};
-          inPlace->SetObjectRects(&area, &area);
-        }
-      }
+      Resize(l);
       return 0;
     case WM_LBUTTONDBLCLK:
-      PostMessageA(window, kContainerActivateMessage, 1, 0);
+      PostMessageA(window(), kContainerActivateMessage, 1, 0);
       return 0;
     case WM_DESTROY:
-      Release(window, RecordOf(window));
+      Release();
       return 0;
   }
-  return DefWindowProcA(window, message, w, l);
-}
-
-LRESULT CALLBACK ContainerProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-  try {
-    return HandleMessage(window, message, w, l);
-  } catch (...) {
-    return message == WM_CREATE ? -1 : 0;
-  }
+  return Default(message, w, l);
 }
 
 }  // namespace
@@ -134,7 +135,7 @@ bool RegisterContainerClass(HINSTANCE instance) {
   WNDCLASSEXA type = {};
   type.cbSize = sizeof(type);
   type.style = CS_GLOBALCLASS | CS_DBLCLKS;
-  type.lpfnWndProc = &ContainerProcedure;
+  type.lpfnWndProc = &ContainerRecord::OwningProcedure;
   type.cbWndExtra = sizeof(LONG_PTR);  // the record's address
   type.hInstance = instance;
   type.hCursor = LoadCursor(nullptr, IDC_ARROW);

@@ -1,13 +1,14 @@
 #include "DocumentService.h"
 
 #include <cwchar>
+#include <memory>
 #include <string>
 
 #include "CommandQueueService.h"
-#include "DialogProcedure.h"
 #include "DocumentWindow.h"
 #include "HostResources.h"
 #include "HostState.h"
+#include "WideText.h"
 
 namespace zelva::document {
 namespace {
@@ -56,6 +57,13 @@ INT_PTR ShowDocumentCommand(const char* text, void* object) {
   return kResultDone;
 }
 
+std::wstring ShowDocumentRequest(const char* path, const wchar_t* title) {
+  std::wstring request = win::WideFromAnsi(path);
+  if (request.empty()) return request;
+  request.push_back(L'\0');
+  return request.append(title != nullptr ? title : L"");
+}
+
 void ShowDocument(const wchar_t* path, const wchar_t* title, bool floating) {
   const HostContext& context = host::Context();
   if (context.mainWindow == nullptr) return;
@@ -65,11 +73,10 @@ void ShowDocument(const wchar_t* path, const wchar_t* title, bool floating) {
 
   HINSTANCE instance = context.hostInstance ? context.hostInstance : GetModuleHandleA(nullptr);
   HWND parent = floating ? context.mainWindow : GetDlgItem(context.mainWindow, IDC_CONTENT_AREA);
-  auto* document = new DocumentWindow;
-  HWND window = CreateDialogParamW(instance, MAKEINTRESOURCEW(floating ? IDD_DOCUMENT_FLOATING : IDD_DOCUMENT),
-                                   parent, &ui::DialogProcedure<DocumentWindow>, reinterpret_cast<LPARAM>(document));
+  HWND window = DocumentWindow::CreateOwnedDialog(
+      std::make_unique<DocumentWindow>(), instance, MAKEINTRESOURCEW(floating ? IDD_DOCUMENT_FLOATING : IDD_DOCUMENT),
+      parent);
   if (window == nullptr) {
-    delete document;
     host::ReleaseQueue();  // nothing shown, nothing to wait for
     return;
   }

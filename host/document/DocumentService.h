@@ -5,11 +5,17 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace zelva::document {
 
 // Host command 15: the text holds the wide path, its NUL, then the wide
 // title; a non-null object asks for the floating window.
 INT_PTR ShowDocumentCommand(const char* text, void* object);
+
+// The text of host command 15 for a path in the system code page; empty when
+// the path cannot be converted.
+std::wstring ShowDocumentRequest(const char* path, const wchar_t* title);
 
 // Replaces any open document; needs the main window.
 void ShowDocument(const wchar_t* path, const wchar_t* title, bool floating);

@@ -7,6 +7,7 @@
 #include "DocumentService.h"
 #include "EmbeddedBrowser.h"
 #include "FallbackViews.h"
+#include "Gdi.h"
 #include "HostResources.h"
 #include "HostState.h"
 #include "NamedImages.h"
@@ -28,7 +29,7 @@ constexpr Gdiplus::ARGB kPage = 0xFFF1F1F1;
 // A GDI font of the host's family, for the standard controls.
 HFONT CreateHostGdiFont(int pixels) {
   wchar_t family[LF_FACESIZE] = L"Arial";
-  if (const Gdiplus::FontFamily* shared = skin::Drawing().family) shared->GetFamilyName(family);
+  if (const Gdiplus::FontFamily* shared = skin::Drawing().family.get()) shared->GetFamilyName(family);
   return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, family);
 }
@@ -47,8 +48,7 @@ INT_PTR DocumentWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
       Layout();
       return TRUE;
     case WM_ERASEBKGND:
-      SetWindowLongPtrA(window_, DWLP_MSGRESULT, 1);
-      return TRUE;
+      return DialogResult(1);
     case WM_PAINT:
       Paint();
       return TRUE;
@@ -65,7 +65,7 @@ INT_PTR DocumentWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
       SetBkColor(reinterpret_cast<HDC>(w), RGB(241, 241, 241));
       return reinterpret_cast<INT_PTR>(brush_.get());
     case WM_NOTIFY:
-      OnViewerLineNotify(window_, *reinterpret_cast<const NMHDR*>(l), path_.c_str());
+      OnViewerLineNotify(window(), *reinterpret_cast<const NMHDR*>(l), path_.c_str());
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL) {
@@ -77,9 +77,7 @@ INT_PTR DocumentWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
       RemoveRenderer();
       return TRUE;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(window_, DWLP_USER, 0);
-      DocumentWindowGone(window_);
-      delete this;
+      DocumentWindowGone(window());  // the window deletes this object next
       return TRUE;
   }
   return FALSE;
@@ -89,13 +87,13 @@ void DocumentWindow::Initialise() {
   HINSTANCE instance = host::Context().hostInstance ? host::Context().hostInstance : GetModuleHandleA(nullptr);
   titleBar_.Load(IDB_DOCUMENT_TITLE_BAR, instance);
   button_.Load(skin::FindNamedImage("Large Button"), instance);
-  brush_.Reset(CreateSolidBrush(RGB(241, 241, 241)));
-  textFont_.Reset(CreateHostGdiFont(kTextPixels));
+  brush_.reset(CreateSolidBrush(RGB(241, 241, 241)));
+  textFont_.reset(CreateHostGdiFont(kTextPixels));
 }
 
 RECT DocumentWindow::ContentArea() const {
   RECT client;
-  GetClientRect(window_, &client);
+  GetClientRect(window(), &client);
   return {kMargin, kContentTop, client.right - kMargin, client.bottom - kMargin};
 }
 
@@ -103,17 +101,17 @@ void DocumentWindow::Open(const wchar_t* path) {
   RemoveRenderer();
   path_ = path ? path : L"";
   RECT area = ContentArea();
-  if (HtmlEngineAvailable() && EmbedBrowser(window_, path_.c_str(), area) == 0) {
+  if (HtmlEngineAvailable() && EmbedBrowser(window(), path_.c_str(), area) == 0) {
     renderer_ = Renderer::kBrowser;
   } else if (IsTextDocument(path_.c_str()) &&
-             (view_ = CreateTextView(window_, area, path_.c_str(), textFont_.get())) != nullptr) {
+             (view_ = CreateTextView(window(), area, path_.c_str(), textFont_.get())) != nullptr) {
     renderer_ = Renderer::kText;
     SetFocus(view_);
   } else {
     area.bottom = area.top + kLineHeight;
     area.top += 10;
     area.bottom += 10;
-    view_ = CreateViewerLine(window_, area, path_.c_str(), textFont_.get());
+    view_ = CreateViewerLine(window(), area, path_.c_str(), textFont_.get());
     renderer_ = view_ ? Renderer::kViewerLine : Renderer::kNone;
   }
 }
@@ -127,8 +125,8 @@ void DocumentWindow::RemoveRenderer() {
 
 void DocumentWindow::Layout() {
   RECT client;
-  GetClientRect(window_, &client);
-  SetWindowPos(GetDlgItem(window_, IDOK), nullptr, client.right - kMargin - kButtonWidth, kButtonTop, kButtonWidth,
+  GetClientRect(window(), &client);
+  SetWindowPos(GetDlgItem(window(), IDOK), nullptr, client.right - kMargin - kButtonWidth, kButtonTop, kButtonWidth,
                kButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   RECT area = ContentArea();
   HWND content = renderer_ == Renderer::kBrowser ? BrowserContainer() : renderer_ == Renderer::kText ? view_ : nullptr;
@@ -138,15 +136,15 @@ void DocumentWindow::Layout() {
   else if (view_ != nullptr)
     SetWindowPos(view_, nullptr, area.left, area.top + 10, area.right - area.left, kLineHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-  InvalidateRect(window_, nullptr, FALSE);
+  InvalidateRect(window(), nullptr, FALSE);
 }
 
 void DocumentWindow::Paint() {
   using namespace Gdiplus;
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window_, &ps);
+  win::PaintScope paint(window());
+  HDC dc = paint.dc();
   RECT client;
-  GetClientRect(window_, &client);
+  GetClientRect(window(), &client);
   if (client.right > 0 && client.bottom > 0) {
     Bitmap canvas(client.right, client.bottom, PixelFormat32bppARGB);
     {
@@ -158,22 +156,21 @@ void DocumentWindow::Paint() {
       HWND main = host::Context().mainWindow;
       if (drawing.background && main != nullptr) {
         POINT origin = {0, 0};
-        MapWindowPoints(window_, main, &origin, 1);
+        MapWindowPoints(window(), main, &origin, 1);
         g.DrawImage(drawing.background.get(), -origin.x, -origin.y, drawing.background.width(),
                     drawing.background.height());
       }
       if (titleBar_) g.DrawImage(titleBar_.get(), Rect(0, 0, client.right, client.bottom));
       wchar_t title[256] = {};
-      GetWindowTextW(window_, title, 256);
+      GetWindowTextW(window(), title, 256);
       if (drawing.large && drawing.black) {
         StringFormat format;
-        g.DrawString(title, -1, drawing.large, RectF(15, 14, REAL(client.right - 30), 30), &format, drawing.black);
+        g.DrawString(title, -1, drawing.large.get(), RectF(15, 14, REAL(client.right - 30), 30), &format, drawing.black.get());
       }
     }
     Graphics screen(dc);
     screen.DrawImage(&canvas, 0, 0);
   }
-  EndPaint(window_, &ps);
 }
 
 void DocumentWindow::DrawBackButton(const DRAWITEMSTRUCT& item) {

@@ -6,8 +6,9 @@
 
 #include <string>
 
-#include "ImageResource.h"
-#include "Owners.h"
+#include "Gdi.h"
+#include "ObjectWindow.h"
+#include "PngResource.h"
 
 namespace zelva::document {
 
@@ -16,13 +17,14 @@ constexpr UINT kOpenDocumentMessage = WM_APP + 1;
 
 enum class Renderer { kNone, kBrowser, kText, kViewerLine };
 
-class DocumentWindow {
+// Owned by its window (CreateOwnedDialog).
+class DocumentWindow : public ui::ObjectWindow<DocumentWindow> {
  public:
-  void SetWindow(HWND window) { window_ = window; }
-  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
   Renderer renderer() const { return renderer_; }
 
  private:
+  friend class ui::ObjectWindow<DocumentWindow>;
+  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
   void Initialise();
   void Open(const wchar_t* path);
   void Layout();
@@ -31,13 +33,12 @@ class DocumentWindow {
   void DrawBackButton(const DRAWITEMSTRUCT& item);
   void RemoveRenderer();
 
-  HWND window_ = nullptr;
   std::wstring path_;
   Renderer renderer_ = Renderer::kNone;
   HWND view_ = nullptr;
-  skin::PngImage titleBar_, button_;
-  ui::GdiObject<HBRUSH> brush_;
-  ui::GdiObject<HFONT> textFont_;
+  images::PngImage titleBar_, button_;
+  win::BrushHandle brush_;
+  win::FontHandle textFont_;
 };
 
 }  // namespace zelva::document

@@ -4,8 +4,9 @@
 #include <ole2.h>
 
 #include "BrowserContainer.h"
+#include "ComPointer.h"
+#include "Handles.h"
 #include "HostState.h"
-#include "Owners.h"
 
 namespace zelva::document {
 namespace {
@@ -15,8 +16,8 @@ constexpr CLSID kHtmlDocumentClass = {0x25336920, 0x03F9, 0x11CF, {0x8F, 0xD0, 0
 
 HWND g_container = nullptr;
 HWND g_server = nullptr;
-HHOOK g_keyboardHook = nullptr;
-ui::ComPointer<IWebBrowser2> g_browser;
+win::HookHandle g_keyboardHook;
+win::ComPointer<IWebBrowser2> g_browser;
 
 HINSTANCE Instance() {
   HINSTANCE instance = host::Context().hostInstance;
@@ -24,9 +25,9 @@ HINSTANCE Instance() {
 }
 
 void PassToPage(MSG& message) {
-  ui::ComPointer<IOleInPlaceActiveObject> active;
+  win::ComPointer<IOleInPlaceActiveObject> active;
   SendMessageA(g_container, kContainerQueryMessage, reinterpret_cast<WPARAM>(&IID_IOleInPlaceActiveObject),
-               reinterpret_cast<LPARAM>(active.ReceiveVoid()));
+               reinterpret_cast<LPARAM>(active.receiveVoid()));
   // A key the page has translated must not be dispatched a second time.
   if (active && active->TranslateAccelerator(&message) == S_OK) message.message = WM_NULL;
 }
@@ -39,16 +40,16 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM removal, LPARAM l) {
         message.message <= WM_KEYLAST)
       PassToPage(message);
   }
-  return CallNextHookEx(g_keyboardHook, code, removal, l);
+  return CallNextHookEx(g_keyboardHook.get(), code, removal, l);
 }
 
 }  // namespace
 
 bool HtmlEngineAvailable() {
   static const bool available = [] {
-    ui::ComPointer<IUnknown> document;
+    win::ComPointer<IUnknown> document;
     return SUCCEEDED(
-        CoCreateInstance(kHtmlDocumentClass, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, document.ReceiveVoid()));
+        CoCreateInstance(kHtmlDocumentClass, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, document.receiveVoid()));
   }();
   return available;
 }
@@ -73,7 +74,7 @@ int EmbedBrowser(HWND parent, const wchar_t* path, const RECT& area) {
   if (g_container == nullptr) return -1;
   SendMessageA(g_container, kContainerActivateMessage, 1, 0);
   SendMessageA(g_container, kContainerQueryMessage, reinterpret_cast<WPARAM>(&IID_IWebBrowser2),
-               reinterpret_cast<LPARAM>(g_browser.ReceiveVoid()));
+               reinterpret_cast<LPARAM>(g_browser.receiveVoid()));
   if (!g_browser) {
     RemoveBrowser();
     return -1;
@@ -83,14 +84,13 @@ int EmbedBrowser(HWND parent, const wchar_t* path, const RECT& area) {
   VariantInit(&none);
   g_browser->Navigate(url, &none, &none, &none, &none);
   SysFreeString(url);
-  g_keyboardHook = SetWindowsHookExA(WH_GETMESSAGE, &KeyboardHook, nullptr, GetCurrentThreadId());
+  g_keyboardHook.reset(SetWindowsHookExA(WH_GETMESSAGE, &KeyboardHook, nullptr, GetCurrentThreadId()));
   return 0;
 }
 
 void RemoveBrowser() {
-  if (g_keyboardHook != nullptr) UnhookWindowsHookEx(g_keyboardHook);
-  g_keyboardHook = nullptr;
-  g_browser.Reset();
+  g_keyboardHook.reset();
+  g_browser.reset();
   HWND container = g_container;
   g_container = g_server = nullptr;
   if (container != nullptr) {

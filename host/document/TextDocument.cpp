@@ -6,17 +6,11 @@
 #include <cstdint>
 #include <cwchar>
 
+#include "Handles.h"
+#include "WideText.h"
+
 namespace zelva::document {
 namespace {
-
-std::wstring Widen(const char* bytes, size_t length, UINT codePage, DWORD flags) {
-  if (length == 0) return std::wstring();
-  int chars = MultiByteToWideChar(codePage, flags, bytes, int(length), nullptr, 0);
-  if (chars <= 0) return std::wstring();
-  std::wstring wide(size_t(chars), L'\0');
-  MultiByteToWideChar(codePage, flags, bytes, int(length), wide.data(), chars);
-  return wide;
-}
 
 std::wstring WithCrLf(const std::wstring& text) {
   std::wstring out;
@@ -50,24 +44,23 @@ std::wstring DecodeDocumentText(const std::string& bytes) {
   if (size >= 2 && uint8_t(data[0]) == 0xFF && uint8_t(data[1]) == 0xFE) {
     text.assign(reinterpret_cast<const wchar_t*>(data + 2), (size - 2) / sizeof(wchar_t));
   } else if (size >= 3 && uint8_t(data[0]) == 0xEF && uint8_t(data[1]) == 0xBB && uint8_t(data[2]) == 0xBF) {
-    text = Widen(data + 3, size - 3, CP_UTF8, 0);
+    text = win::WideFromBytes(std::string_view(data + 3, size - 3), CP_UTF8);
   } else {
-    text = Widen(data, size, CP_UTF8, MB_ERR_INVALID_CHARS);
-    if (text.empty()) text = Widen(data, size, CP_ACP, 0);
+    text = win::WideFromBytes(bytes, CP_UTF8, MB_ERR_INVALID_CHARS);
+    if (text.empty()) text = win::WideFromBytes(bytes, CP_ACP);
   }
   return WithCrLf(text);
 }
 
 bool ReadDocumentFile(const wchar_t* path, size_t limit, std::string& bytes) {
   bytes.clear();
-  HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  win::FileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   char chunk[16384];
   DWORD read = 0;
-  while (bytes.size() < limit && ReadFile(file, chunk, DWORD(sizeof(chunk)), &read, nullptr) && read > 0)
+  while (bytes.size() < limit && ReadFile(file.get(), chunk, DWORD(sizeof(chunk)), &read, nullptr) && read > 0)
     bytes.append(chunk, std::min(size_t(read), limit - bytes.size()));
-  CloseHandle(file);
   return true;
 }
 

@@ -44,7 +44,7 @@ int32_t ReadSource(const PackageSettings& settings, const char* section, const s
                    std::wstring& source) {
   std::wstring value = settings.WideText(section, "Source", kSourceChars);
   // UTF-8 keeps every separator and dot as it is, so the check sees all of them.
-  if (!text::IsSafeRelativePath(Cabinet::BytesFromWide(value, CP_UTF8).c_str()))
+  if (!text::IsSafeRelativePath(win::BytesFromWide(value, CP_UTF8).c_str()))
     return RefuseUnsafePath(Narrow(value).c_str());
   for (wchar_t& c : value)
     if (c == L'/') c = L'\\';

@@ -3,10 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "DialogProcedure.h"
 #include "HostResources.h"
 #include "HostState.h"
 #include "ModuleHandOff.h"
+#include "ObjectWindow.h"
 
 namespace zelva::host {
 namespace {
@@ -25,10 +25,9 @@ void FindProductAndVariant(LiveryChoice& choice) {
       module->command(kModuleVariantInstalled, reinterpret_cast<INT_PTR>(choice.variant), 0) != 0;
 }
 
-class LiveryChooser {
+class LiveryChooser : public ui::ObjectWindow<LiveryChooser> {
  public:
   explicit LiveryChooser(std::vector<LiveryChoice>& choices) : choices_(choices) {}
-  void SetWindow(HWND window) { window_ = window; }
 
   INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
@@ -38,17 +37,16 @@ class LiveryChooser {
       case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(l);
         if (header->idFrom == IDC_LIVERY_LIST && header->code == NM_CUSTOMDRAW) {
-          SetWindowLongPtrA(window_, DWLP_MSGRESULT, CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(l)));
-          return TRUE;
+          return DialogResult(CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(l)));
         }
         return FALSE;
       }
       case WM_COMMAND:
         if (LOWORD(w) == IDOK) {
           TakeChecks();
-          EndDialog(window_, IDOK);
+          EndDialog(window(), IDOK);
         } else if (LOWORD(w) == IDCANCEL) {
-          EndDialog(window_, IDCANCEL);
+          EndDialog(window(), IDCANCEL);
         }
         return TRUE;
     }
@@ -56,7 +54,7 @@ class LiveryChooser {
   }
 
  private:
-  HWND List() const { return GetDlgItem(window_, IDC_LIVERY_LIST); }
+  HWND List() const { return GetDlgItem(window(), IDC_LIVERY_LIST); }
 
   void AddColumn(int index, const char* title, int width) {
     LVCOLUMNA column = {};
@@ -129,7 +127,6 @@ class LiveryChooser {
     for (size_t i = 0; i < choices_.size(); ++i) choices_[i].install = ListView_GetCheckState(list, int(i)) != FALSE;
   }
 
-  HWND window_ = nullptr;
   std::vector<LiveryChoice>& choices_;
 };
 
@@ -140,7 +137,7 @@ bool ChooseLiveries(std::vector<LiveryChoice>& choices) {
   InitCommonControlsEx(&classes);
   LiveryChooser chooser(choices);
   INT_PTR result = DialogBoxParamA(Context().hostInstance, MAKEINTRESOURCEA(IDD_LIVERY_CHOOSER), Context().mainWindow,
-                                   &ui::DialogProcedure<LiveryChooser>, reinterpret_cast<LPARAM>(&chooser));
+                                   &LiveryChooser::DialogProcedure, reinterpret_cast<LPARAM>(&chooser));
   return result == IDOK;
 }
 

@@ -22,13 +22,13 @@ void CountExtracted(const wchar_t*, Cabinet::CabMemoryFile*, INT_PTR user) { ++r
 
 }  // namespace
 
-std::wstring Wide(const char* text) { return Cabinet::WideFromBytes(text != nullptr ? text : "", CP_ACP); }
-std::string Narrow(const std::wstring& text) { return Cabinet::BytesFromWide(text, CP_ACP); }
+std::wstring Wide(const char* text) { return win::WideFromBytes(text != nullptr ? text : "", CP_ACP); }
+std::string Narrow(const std::wstring& text) { return win::BytesFromWide(text, CP_ACP); }
 
 bool PackageReader::Open() {
   if (open_) return true;
   if (!extract_.OpenDecoder()) return false;
-  if (enciphered_) extract_.SetCipherKey(Cabinet::kPackageKeyLength, Cabinet::PackageKey());
+  if (enciphered_) extract_.SetCipherKey(archive::kPackageKeyLength, archive::PackageKey());
   open_ = true;
   return true;
 }

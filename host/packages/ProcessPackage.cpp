@@ -3,13 +3,13 @@
 #include <string>
 
 #include "CommandPackage.h"
+#include "Handles.h"
 #include "HostLog.h"
 #include "HostState.h"
 #include "ModuleHandOff.h"
 #include "MultiLiveryPackage.h"
 #include "PackageReader.h"
 #include "PackageSummaryReader.h"
-#include "FileHandles.h"
 #include "WorkFolders.h"
 
 namespace zelva::host {
@@ -27,7 +27,7 @@ int32_t RunBundle(const char* packagePath, const PackageOptions& options) {
     reader.ExtractAll(Wide(packagePath), Wide(folder.path()));
   }
   WIN32_FIND_DATAA entry;
-  files::FileSearch search((std::string(folder.path()) + "*.zlp").c_str(), entry);
+  win::FileSearch search((std::string(folder.path()) + "*.zlp").c_str(), entry);
   if (!search.found()) return kResultDone;
   int32_t result = kResultDone;
   do {

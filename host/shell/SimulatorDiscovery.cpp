@@ -1,11 +1,10 @@
 #include "SimulatorDiscovery.h"
 
-#include <shellapi.h>
-
 #include <cstring>
 
 #include "FixedText.h"
 #include "HostLog.h"
+#include "Registry.h"
 
 namespace zelva::host {
 namespace {
@@ -50,51 +49,16 @@ const SimulatorKey kP3dV4 = {
     "\t\tPrepar3D v4 SetupPath registry key is present but data was possibly EMPTY.\n",
     "\t\tPrepar3D v4 SetupPath registry key located data has been read.\n"};
 
-class RegistryKey {
- public:
-  RegistryKey() = default;
-  ~RegistryKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  LONG Open(HKEY root, const char* path, REGSAM access) {
-    return access == 0 ? RegOpenKeyA(root, path, &key_) : RegOpenKeyExA(root, path, 0, access, &key_);
-  }
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
-// Reads a string value into a fixed field; a value that does not fit fails.
-bool ReadString(HKEY key, const char* name, char* field, size_t capacity) {
-  DWORD type = 0;
-  DWORD size = DWORD(capacity);
-  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(field), &size) != ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ)) {
-    field[0] = '\0';
-    return false;
-  }
-  // Stored strings need not carry their terminator.
-  if (size >= capacity && field[capacity - 1] != '\0') {
-    field[0] = '\0';
-    return false;
-  }
-  field[size < capacity ? size : capacity - 1] = '\0';
-  return true;
-}
-
 // Reads one simulator key into the root field; true when a value was read.
 void ReadSimulatorFolder(const SimulatorKey& source, char (&root)[kPathChars]) {
   root[0] = '\0';
-  RegistryKey key;
+  win::RegistryKey key;
   LONG error = key.Open(source.root, source.path, source.access);
   if (error != ERROR_SUCCESS) {
     HostLog(source.openFailed, int(error));
     return;
   }
-  bool read = ReadString(key.get(), source.value, root, kPathChars);
+  bool read = win::ReadRegistryString(key.get(), source.value, root) == ERROR_SUCCESS;
   if (read && source.emptyIsFailure && root[0] == '\0') read = false;
   if (!read) {
     root[0] = '\0';
@@ -119,7 +83,7 @@ void FinishRead(char (&root)[kPathChars], char (&copy)[kPathChars], const char* 
 }
 
 void LogCoExistenceValue() {
-  RegistryKey key;
+  win::RegistryKey key;
   LONG error = key.Open(HKEY_CURRENT_USER,
                         "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator - Steam Edition", 0);
   if (error != ERROR_SUCCESS) {
@@ -130,34 +94,6 @@ void LogCoExistenceValue() {
   DWORD value = 0, size = sizeof(value), type = 0;
   RegQueryValueExA(key.get(), "Co-Existence", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
   HostLog("\t\tCo-Existence Key is present and value is: %d\n", int(value));
-}
-
-// One simulator's part of the elevation check; true when elevation is needed.
-bool NeedsElevation(const char* name, const char* yesText, const char* root, const ElevationSeam& seam) {
-  HostLog("Checking if %s is in Program Files\n", name);
-  if (root[0] == '\0') return false;
-  char lower[kPathChars];
-  text::CopyBounded(lower, root);
-  CharLowerBuffA(lower, DWORD(std::strlen(lower)));
-  if (std::strstr(lower, "program files") == nullptr) {
-    HostLog("\t\tNope!\n");
-    return false;
-  }
-  HostLog("%s", yesText);
-  if (seam.isAdministrator && seam.isAdministrator()) {
-    HostLog("\t\tRunning as Admin\n");
-    return false;
-  }
-  HostLog("\tHangardesk is not run as Admin\n");
-  return true;
-}
-
-bool DefaultValueEquals(const char* path, const char* expected) {
-  RegistryKey key;
-  if (key.Open(HKEY_CURRENT_USER, path, 0) != ERROR_SUCCESS) return false;
-  char value[kPathChars + 64];
-  if (!ReadString(key.get(), nullptr, value, sizeof(value))) return false;
-  return lstrcmpiA(value, expected) == 0;
 }
 
 }  // namespace
@@ -188,43 +124,6 @@ void FindP3dV4(HostContext& context) {
   FinishRead(context.p3dV4Root, context.p3dV4RegistryFolder, "\t\tPrepar3D install_path in registry is: %s\n");
 }
 
-int32_t IsAdministrator() {
-  SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
-  PSID administrators = nullptr;
-  if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0,
-                                0, 0, &administrators))
-    return 0;
-  BOOL member = FALSE;
-  if (!CheckTokenMembership(nullptr, administrators, &member)) member = FALSE;
-  FreeSid(administrators);
-  return member ? 1 : 0;
-}
-
-bool RelaunchElevated() {
-  char program[kPathChars];
-  DWORD length = GetModuleFileNameA(nullptr, program, kPathChars);
-  if (length == 0 || length >= kPathChars) return false;
-  SHELLEXECUTEINFOA execute = {};
-  execute.cbSize = sizeof(execute);
-  execute.lpVerb = "runas";
-  execute.lpFile = program;
-  execute.nShow = SW_SHOWNORMAL;
-  return ShellExecuteExA(&execute) != FALSE;
-}
-
-ElevationOutcome CheckElevation(const HostContext& context, ElevationSeam seam) {
-  if (seam.relaunchElevated == nullptr) seam.relaunchElevated = &RelaunchElevated;
-  bool needed = NeedsElevation("FSX", "\t\tYes it is!\n", context.fsxRoot, seam) ||
-                NeedsElevation("FSXSE", "\t\tYes it is for FSXSE!\n", context.fsxSeRoot, seam) ||
-                NeedsElevation("P3D", "\t\tYes it is for P3D!\n", context.p3dRoot, seam) ||
-                NeedsElevation("P4D", "\t\tYes it is for P4D!\n", context.p3dV4Root, seam);
-  if (!needed) return ElevationOutcome::kNotNeeded;
-  HostLog("\tRelaunching as Admin\n");
-  if (seam.relaunchElevated()) return ElevationOutcome::kRelaunched;
-  MessageBoxA(nullptr, "ZELVA Hangardesk must be launched as Administrator.", "Error!", MB_ICONWARNING);
-  return ElevationOutcome::kDeclined;
-}
-
 void ApplyCoExistenceRule(HostContext& context) {
   if (context.fsxRoot[0] == '\0' || context.fsxSeRoot[0] == '\0' ||
       lstrcmpiA(context.fsxRoot, context.fsxSeRoot) != 0)
@@ -237,16 +136,6 @@ void ApplyCoExistenceRule(HostContext& context) {
   HostLog("\t\tFSX location is now set to (should be blank after the semi-colon): %s\n", context.fsxRoot);
   HostLog("\t\tIMPORTANT: Run A Support Package and verify the results of\n\t\t the support package Co-Existence "
           "Check Pass/Fail results.");
-}
-
-int32_t FileAssociationState(const HostContext& context) {
-  char command[kPathChars + 64];
-  text::CopyBounded(command, context.programFolder);
-  text::AppendBounded(command, "ZELVA Hangardesk.exe %1");
-  return DefaultValueEquals("SOFTWARE\\Classes\\ZELVA_Hangardesk\\shell\\open\\command", command) &&
-                 DefaultValueEquals("SOFTWARE\\Classes\\.zlp", "ZELVA_Hangardesk")
-             ? 1
-             : 0;
 }
 
 }  // namespace zelva::host

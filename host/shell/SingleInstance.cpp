@@ -27,15 +27,16 @@ void ForwardToFirstInstance(const char* commandLine) {
 
 }  // namespace
 
-bool ClaimFirstInstance(HANDLE& mutex) {
-  mutex = CreateMutexA(nullptr, TRUE, "ZELVA Hangardesk");
-  if (mutex == nullptr) {
+bool ClaimFirstInstance(win::KernelHandle& mutex) {
+  HANDLE created = CreateMutexA(nullptr, TRUE, "ZELVA Hangardesk");
+  const DWORD error = GetLastError();
+  mutex.reset(created);
+  if (!mutex) {
     HostLog("\nError creating mutex\n");
     return true;
   }
-  if (GetLastError() != ERROR_ALREADY_EXISTS) return true;
+  if (error != ERROR_ALREADY_EXISTS) return true;
   HostLog("\nMutex already exists\n");
-  ReleaseMutex(mutex);
   return false;
 }
 

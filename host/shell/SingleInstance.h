@@ -4,11 +4,13 @@
 
 #include <windows.h>
 
+#include "Handles.h"
+
 namespace zelva::host {
 
 // Creates the instance mutex; true when this is the first instance (also
 // when the mutex could not be made).
-bool ClaimFirstInstance(HANDLE& mutex);
+bool ClaimFirstInstance(win::KernelHandle& mutex);
 
 // The second instance's part; returns the process exit code.
 int RunSecondInstance(const char* commandLine);

@@ -3,16 +3,16 @@
 #pragma once
 
 #include "GdiplusInclude.h"
-#include "ImageResource.h"
+#include "PngResource.h"
 
 namespace zelva::skin {
 
 struct ListSkinImages {
-  PngImage face;
-  PngImage topCap;
-  PngImage bottomCap;
-  PngImage middle;
-  PngImage highlight;
+  images::PngImage face;
+  images::PngImage topCap;
+  images::PngImage bottomCap;
+  images::PngImage middle;
+  images::PngImage highlight;
 
   // Resource numbers in the order face, top, bottom, middle, highlight.
   bool Load(const int (&resources)[5], HINSTANCE instance);

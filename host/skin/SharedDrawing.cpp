@@ -1,6 +1,6 @@
 #include "SharedDrawing.h"
 
-#include <vector>
+#include "WideText.h"
 
 namespace zelva::skin {
 namespace {
@@ -9,57 +9,49 @@ SharedDrawing g_drawing;
 
 SharedDrawing& Drawing() { return g_drawing; }
 
-bool CreateSharedDrawing() {
+SharedDrawingScope::SharedDrawingScope() {
   using namespace Gdiplus;
-  g_drawing.white = new SolidBrush(Color(0xFFFFFFFF));
-  g_drawing.lightGrey = new SolidBrush(Color(0xFFD3D3D3));
-  g_drawing.black = new SolidBrush(Color(0xFF000000));
-  g_drawing.family = new FontFamily(L"Segoe UI");
-  if (g_drawing.family->GetLastStatus() != Ok) {
-    delete g_drawing.family;
-    g_drawing.family = new FontFamily(L"Arial");
-  }
+  g_drawing.white = std::make_unique<SolidBrush>(Color(0xFFFFFFFF));
+  g_drawing.lightGrey = std::make_unique<SolidBrush>(Color(0xFFD3D3D3));
+  g_drawing.black = std::make_unique<SolidBrush>(Color(0xFF000000));
+  g_drawing.family = std::make_unique<FontFamily>(L"Segoe UI");
+  if (g_drawing.family->GetLastStatus() != Ok) g_drawing.family = std::make_unique<FontFamily>(L"Arial");
   g_drawing.small = NewHostFont(13.0f);
   g_drawing.medium = NewHostFont(15.0f);
   g_drawing.large = NewHostFont(21.0f, FontStyleBold);
-  return g_drawing.family->GetLastStatus() == Ok;
 }
 
-bool LoadSharedImages(HINSTANCE instance) {
+SharedDrawingScope::~SharedDrawingScope() {
+  g_drawing.background.Release();
+  g_drawing.sidePanel.Release();
+  g_drawing.small.reset();
+  g_drawing.medium.reset();
+  g_drawing.large.reset();
+  g_drawing.family.reset();
+  g_drawing.white.reset();
+  g_drawing.lightGrey.reset();
+  g_drawing.black.reset();
+}
+
+bool SharedDrawingScope::LoadImages(HINSTANCE instance) {
   return g_drawing.background.Load(1004, instance) && g_drawing.sidePanel.Load(122, instance);
 }
 
-void DestroySharedDrawing() {
-  delete g_drawing.white;
-  delete g_drawing.lightGrey;
-  delete g_drawing.black;
-  delete g_drawing.small;
-  delete g_drawing.medium;
-  delete g_drawing.large;
-  delete g_drawing.family;
-  g_drawing.background.Release();
-  g_drawing.sidePanel.Release();
-  g_drawing.white = g_drawing.lightGrey = g_drawing.black = nullptr;
-  g_drawing.small = g_drawing.medium = g_drawing.large = nullptr;
-  g_drawing.family = nullptr;
-}
+bool SharedDrawingScope::fontsUsable() const { return g_drawing.family->GetLastStatus() == Gdiplus::Ok; }
 
-Gdiplus::Font* NewHostFont(float pixels, int style) {
+std::unique_ptr<Gdiplus::Font> NewHostFont(float pixels, int style) {
   if (g_drawing.family == nullptr) return nullptr;
-  return new Gdiplus::Font(g_drawing.family, pixels, style, Gdiplus::UnitPixel);
+  return std::make_unique<Gdiplus::Font>(g_drawing.family.get(), pixels, style, Gdiplus::UnitPixel);
 }
 
 void DrawText(Gdiplus::Graphics& graphics, const char* text, const Gdiplus::Font& font, const Gdiplus::Brush& brush,
               const Gdiplus::RectF& box, Gdiplus::StringAlignment horizontal) {
-  if (text == nullptr || text[0] == '\0') return;
-  int chars = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-  if (chars <= 0) return;
-  std::vector<wchar_t> wide(static_cast<size_t>(chars));
-  MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), chars);
+  std::wstring wide = win::WideFromAnsi(text);
+  if (wide.empty()) return;
   Gdiplus::StringFormat format;
   format.SetAlignment(horizontal);
   format.SetLineAlignment(Gdiplus::StringAlignmentNear);
-  graphics.DrawString(wide.data(), -1, &font, box, &format, &brush);
+  graphics.DrawString(wide.c_str(), -1, &font, box, &format, &brush);
 }
 
 void PrepareGraphics(Gdiplus::Graphics& graphics) {

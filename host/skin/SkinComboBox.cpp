@@ -7,6 +7,7 @@
 
 #include "HostState.h"
 #include "ListSkin.h"
+#include "ObjectWindow.h"
 #include "SharedDrawing.h"
 #include "ZelvaContract.h"
 
@@ -21,13 +22,17 @@ constexpr int kItemHeight = 20;
 constexpr int kItemWidth = 156;
 constexpr UINT_PTR kSubclassId = 1;
 
-ListSkinImages* g_darkSkin = nullptr;
-ListSkinImages* g_lightSkin = nullptr;
+std::unique_ptr<ListSkinImages> g_darkSkin;
+std::unique_ptr<ListSkinImages> g_lightSkin;
 
-struct SkinCombo {
+// Owned by its container window from WM_NCCREATE to WM_NCDESTROY; the slot
+// is the class's extra bytes, as modules may give the window user data.
+class SkinCombo : public ui::ObjectWindow<SkinCombo, 0> {
+ public:
+  LRESULT OnMessage(UINT message, WPARAM w, LPARAM l);
+
   int32_t style = 0;
   std::string placeholder;
-  HWND container = nullptr;
   HWND parent = nullptr;
   HWND combo = nullptr;
   HWND list = nullptr;
@@ -44,9 +49,13 @@ struct SkinCombo {
     pendingHeight = height;
     return Inner(CB_INSERTSTRING, WPARAM(at), reinterpret_cast<LPARAM>(text));
   }
-};
 
-SkinCombo* From(HWND container) { return reinterpret_cast<SkinCombo*>(GetWindowLongPtrA(container, 0)); }
+ private:
+  bool OnCreate(const CREATESTRUCTA& create);
+  void OnInnerCommand(int code);
+  LRESULT Translate(UINT message, WPARAM w, LPARAM l);
+  void OnSelectionEnded();
+};
 
 std::string ItemText(HWND combo, int index) {
   LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, WPARAM(index), 0);
@@ -62,6 +71,18 @@ void FillBackground(HDC dc, const RECT& area) {
   Gdiplus::SolidBrush background(Gdiplus::Color(0xFFF1F1F1));
   graphics.FillRectangle(&background, Gdiplus::Rect(area.left, area.top, area.right - area.left,
                                                     area.bottom - area.top));
+}
+
+void FillClientBackground(HWND window, HDC dc) {
+  RECT area;
+  GetClientRect(window, &area);
+  FillBackground(dc, area);
+}
+
+// The face, the frame items and the caller's items each have their height.
+void MeasureItem(MEASUREITEMSTRUCT& measure, int pendingHeight) {
+  measure.itemHeight = measure.itemID == UINT(-1) ? kFaceHeight : UINT(pendingHeight);
+  measure.itemWidth = kItemWidth;
 }
 
 void DrawItem(const SkinCombo& self, const DRAWITEMSTRUCT& item) {
@@ -85,16 +106,16 @@ void DrawItem(const SkinCombo& self, const DRAWITEMSTRUCT& item) {
   DrawListItem(item, self.skin(), kind, text.c_str(), false, 0);
 }
 
-void OnSelectionEnded(SkinCombo& self) {
-  int selected = int(self.Inner(CB_GETCURSEL));
-  if (!self.IsRealItem(selected)) {
-    self.Inner(CB_SETCURSEL, WPARAM(self.lastAccepted));
-    InvalidateRect(self.combo, nullptr, TRUE);
+void SkinCombo::OnSelectionEnded() {
+  int selected = int(Inner(CB_GETCURSEL));
+  if (!IsRealItem(selected)) {
+    Inner(CB_SETCURSEL, WPARAM(lastAccepted));
+    InvalidateRect(combo, nullptr, TRUE);
     return;
   }
-  self.lastAccepted = selected;
-  SendMessageA(self.parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(self.container), CBN_SELENDOK),
-               reinterpret_cast<LPARAM>(self.container));
+  lastAccepted = selected;
+  SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window()), CBN_SELENDOK),
+               reinterpret_cast<LPARAM>(window()));
 }
 
 // Keeps the dropped list exactly as tall as its items.
@@ -113,12 +134,9 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM w, LPARAM l, UINT
 LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
   if (IsSwallowedListInput(message)) return 0;
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT area;
-      GetClientRect(combo, &area);
-      FillBackground(reinterpret_cast<HDC>(w), area);
+    case WM_ERASEBKGND:
+      FillClientBackground(combo, reinterpret_cast<HDC>(w));
       return 1;
-    }
     case WM_NCDESTROY:
       RemoveWindowSubclass(combo, &ComboProcedure, kSubclassId);
       break;
@@ -126,143 +144,118 @@ LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM w, LPARAM l, UI
   return DefSubclassProc(combo, message, w, l);
 }
 
-bool Create(HWND container, const CREATESTRUCTA& create) {
-  auto self = std::make_unique<SkinCombo>();
+bool SkinCombo::OnCreate(const CREATESTRUCTA& create) {
   const auto* parameters = static_cast<const SkinComboBoxParameters*>(create.lpCreateParams);
   if (parameters != nullptr) {
-    self->style = parameters->style;
-    if (parameters->placeholder != nullptr) self->placeholder = parameters->placeholder;
+    style = parameters->style;
+    if (parameters->placeholder != nullptr) placeholder = parameters->placeholder;
   }
-  self->container = container;
-  self->parent = create.hwndParent;
-  SetWindowLongPtrA(container, 0, reinterpret_cast<LONG_PTR>(self.get()));
+  parent = create.hwndParent;
 
-  self->combo = CreateWindowExA(0, "COMBOBOX", "",
-                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE |
-                                    CBS_HASSTRINGS,
-                                0, 0, create.cx, create.cy, container, nullptr, create.hInstance, nullptr);
-  if (self->combo == nullptr) return false;
-  SetWindowSubclass(self->combo, &ComboProcedure, kSubclassId, 0);
+  combo = CreateWindowExA(0, "COMBOBOX", "",
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE | CBS_HASSTRINGS,
+                          0, 0, create.cx, create.cy, window(), nullptr, create.hInstance, nullptr);
+  if (combo == nullptr) return false;
+  SetWindowSubclass(combo, &ComboProcedure, kSubclassId, 0);
   COMBOBOXINFO info = {};
   info.cbSize = sizeof(info);
-  if (SendMessageA(self->combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info)) && info.hwndList) {
-    self->list = info.hwndList;
-    SetWindowSubclass(self->list, &ListProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(self.get()));
-    LONG_PTR style = GetWindowLongPtrA(self->list, GWL_STYLE);
-    SetWindowLongPtrA(self->list, GWL_STYLE, style & ~LONG_PTR(WS_BORDER | WS_CLIPSIBLINGS));
-    ULONG_PTR classStyle = GetClassLongPtrA(self->list, GCL_STYLE);
-    SetClassLongPtrA(self->list, GCL_STYLE, LONG_PTR(classStyle & ~ULONG_PTR(CS_DROPSHADOW)));
+  if (SendMessageA(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info)) && info.hwndList) {
+    list = info.hwndList;
+    SetWindowSubclass(list, &ListProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    LONG_PTR listStyle = GetWindowLongPtrA(list, GWL_STYLE);
+    SetWindowLongPtrA(list, GWL_STYLE, listStyle & ~LONG_PTR(WS_BORDER | WS_CLIPSIBLINGS));
+    ULONG_PTR classStyle = GetClassLongPtrA(list, GCL_STYLE);
+    SetClassLongPtrA(list, GCL_STYLE, LONG_PTR(classStyle & ~ULONG_PTR(CS_DROPSHADOW)));
   }
-  self->Insert(0, "Header", kHeaderHeight);
-  self->Inner(CB_SETITEMDATA, 0, kFrameItemData);
-  self->Insert(1, "Footer", kFooterHeight);
-  self->Inner(CB_SETITEMDATA, 1, kFrameItemData);
-  self.release();
+  Insert(0, "Header", kHeaderHeight);
+  Inner(CB_SETITEMDATA, 0, kFrameItemData);
+  Insert(1, "Footer", kFooterHeight);
+  Inner(CB_SETITEMDATA, 1, kFrameItemData);
   return true;
 }
 
 // Messages of callers address their own items; the frame items are hidden.
-LRESULT Translate(SkinCombo& self, UINT message, WPARAM w, LPARAM l) {
-  if (self.combo == nullptr) return -1;
+LRESULT SkinCombo::Translate(UINT message, WPARAM w, LPARAM l) {
+  if (combo == nullptr) return -1;
   switch (message) {
     case CB_ADDSTRING:
-      return self.Insert(self.innerCount() - 1, reinterpret_cast<const char*>(l), kItemHeight);
+      return Insert(innerCount() - 1, reinterpret_cast<const char*>(l), kItemHeight);
     case CB_GETCOUNT:
-      return self.innerCount() - 2;
+      return innerCount() - 2;
     case CB_GETCURSEL: {
       // "Nothing selected" stays -1 rather than becoming -2.
-      LRESULT selected = self.Inner(CB_GETCURSEL);
+      LRESULT selected = Inner(CB_GETCURSEL);
       return selected < 0 ? -1 : selected - 1;
     }
     case CB_SETCURSEL: {
       int index = int(w);
-      LRESULT result = self.Inner(CB_SETCURSEL, WPARAM(index < 0 ? -1 : index + 1));
-      int selected = int(self.Inner(CB_GETCURSEL));
-      self.lastAccepted = self.IsRealItem(selected) ? selected : -1;
+      LRESULT result = Inner(CB_SETCURSEL, WPARAM(index < 0 ? -1 : index + 1));
+      int selected = int(Inner(CB_GETCURSEL));
+      lastAccepted = IsRealItem(selected) ? selected : -1;
       return result;
     }
     case CB_GETITEMDATA:
     case CB_SETITEMDATA:
-      return self.Inner(message, w + 1, l);
+      return Inner(message, w + 1, l);
     default:
-      return self.Inner(message, w, l);
+      return Inner(message, w, l);
   }
 }
 
-LRESULT CALLBACK ContainerProcedure(HWND container, UINT message, WPARAM w, LPARAM l) {
-  SkinCombo* self = From(container);
+void SkinCombo::OnInnerCommand(int code) {
+  switch (code) {
+    case CBN_SELENDOK:
+      OnSelectionEnded();
+      break;
+    case CBN_DROPDOWN:
+      droppedDown = true;
+      break;
+    case CBN_SELCHANGE:
+      droppedDown = false;
+      break;
+    case CBN_CLOSEUP:
+      if (host::Context().isWindowsXp) {
+        ShowWindow(combo, SW_HIDE);
+        ShowWindow(combo, SW_SHOW);
+      }
+      break;
+  }
+}
+
+LRESULT SkinCombo::OnMessage(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_CREATE:
-      return Create(container, *reinterpret_cast<CREATESTRUCTA*>(l)) ? 0 : -1;
-    case WM_MEASUREITEM: {
-      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
-      measure->itemHeight = measure->itemID == UINT(-1) ? kFaceHeight : UINT(self ? self->pendingHeight : kItemHeight);
-      measure->itemWidth = kItemWidth;
+      return OnCreate(*reinterpret_cast<const CREATESTRUCTA*>(l)) ? 0 : -1;
+    case WM_MEASUREITEM:
+      MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(l), pendingHeight);
       return TRUE;
-    }
     case WM_DRAWITEM:
-      if (self) DrawItem(*self, *reinterpret_cast<DRAWITEMSTRUCT*>(l));
+      DrawItem(*this, *reinterpret_cast<const DRAWITEMSTRUCT*>(l));
       return TRUE;
     case WM_COMMAND:
-      if (self && reinterpret_cast<HWND>(l) == self->combo) {
-        switch (HIWORD(w)) {
-          case CBN_SELENDOK:
-            OnSelectionEnded(*self);
-            break;
-          case CBN_DROPDOWN:
-            self->droppedDown = true;
-            break;
-          case CBN_SELCHANGE:
-            self->droppedDown = false;
-            break;
-          case CBN_CLOSEUP:
-            if (host::Context().isWindowsXp) {
-              ShowWindow(self->combo, SW_HIDE);
-              ShowWindow(self->combo, SW_SHOW);
-            }
-            break;
-        }
-      }
+      if (reinterpret_cast<HWND>(l) == combo) OnInnerCommand(HIWORD(w));
       return 0;
-    case WM_ERASEBKGND: {
-      RECT area;
-      GetClientRect(container, &area);
-      FillBackground(reinterpret_cast<HDC>(w), area);
+    case WM_ERASEBKGND:
+      FillClientBackground(window(), reinterpret_cast<HDC>(w));
       return 1;
-    }
-    case WM_NCDESTROY:
-      delete self;
-      SetWindowLongPtrA(container, 0, 0);
-      break;
-    default:
-      if (message >= CB_GETEDITSEL && message <= CB_MSGMAX) {
-        return self ? Translate(*self, message, w, l) : -1;
-      }
   }
-  return DefWindowProcA(container, message, w, l);
-}
-
-LRESULT CALLBACK SafeContainerProcedure(HWND container, UINT message, WPARAM w, LPARAM l) {
-  try {
-    return ContainerProcedure(container, message, w, l);
-  } catch (...) {
-    return DefWindowProcA(container, message, w, l);
-  }
+  if (message >= CB_GETEDITSEL && message <= CB_MSGMAX) return Translate(message, w, l);
+  return Default(message, w, l);
 }
 
 }  // namespace
 
 bool RegisterSkinComboBox(HINSTANCE instance) {
   if (g_darkSkin == nullptr) {
-    g_darkSkin = new ListSkinImages;
+    g_darkSkin = std::make_unique<ListSkinImages>();
     g_darkSkin->Load({107, 108, 109, 110, 115}, instance);
-    g_lightSkin = new ListSkinImages;
+    g_lightSkin = std::make_unique<ListSkinImages>();
     g_lightSkin->Load({132, 136, 133, 134, 135}, instance);
   }
   WNDCLASSEXA windowClass = {};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.style = CS_GLOBALCLASS | CS_OWNDC | CS_DBLCLKS;
-  windowClass.lpfnWndProc = &SafeContainerProcedure;
+  windowClass.lpfnWndProc = &SkinCombo::OwningProcedure;
   windowClass.cbWndExtra = sizeof(LONG_PTR);
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -272,9 +265,8 @@ bool RegisterSkinComboBox(HINSTANCE instance) {
 
 void UnregisterSkinComboBox(HINSTANCE instance) {
   UnregisterClassA(kSkinComboBoxClass, instance);
-  delete g_darkSkin;
-  delete g_lightSkin;
-  g_darkSkin = g_lightSkin = nullptr;
+  g_darkSkin.reset();
+  g_lightSkin.reset();
 }
 
 }  // namespace zelva::skin

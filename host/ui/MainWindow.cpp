@@ -5,11 +5,9 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "ChangelogCheck.h"
 #include "CommandQueueService.h"
-#include "DialogProcedure.h"
 #include "DocumentService.h"
 #include "FixedText.h"
 #include "HostLog.h"
@@ -33,17 +31,16 @@ LRESULT CALLBACK ProductListProcedure(HWND list, UINT message, WPARAM w, LPARAM 
   if (skin::IsSwallowedListInput(message)) return 0;
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
+      win::PaintScope paint(list);
       DRAWITEMSTRUCT face = {};
       face.CtlType = ODT_COMBOBOX;
       face.CtlID = IDC_PRODUCT_LIST;
       face.itemID = UINT(-1);
       face.itemState = ODS_COMBOBOXEDIT;
       face.hwndItem = list;
-      face.hDC = BeginPaint(list, &ps);
+      face.hDC = paint.dc();
       GetClientRect(list, &face.rcItem);
       SendMessageA(GetParent(list), WM_DRAWITEM, IDC_PRODUCT_LIST, reinterpret_cast<LPARAM>(&face));
-      EndPaint(list, &ps);
       return 0;
     }
     case WM_ERASEBKGND:
@@ -66,7 +63,7 @@ MainWindow* TheMainWindow() { return g_mainWindow; }
 void RunMainWindow(HINSTANCE instance) {
   MainWindow window;
   g_mainWindow = &window;
-  INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, &DialogProcedure<MainWindow>,
+  INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, &MainWindow::DialogProcedure,
                                    reinterpret_cast<LPARAM>(&window));
   if (result == -1) GetLastError();  // creation failed: shutdown follows all the same
   g_mainWindow = nullptr;
@@ -78,100 +75,118 @@ bool MainWindow::IsProductCurrent() const { return current_ != nullptr && curren
 INT_PTR MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_INITDIALOG:
-      if (!Initialise()) EndDialog(window_, 0);
+      if (!Initialise()) EndDialog(window(), 0);
       return TRUE;
     case WM_TIMER:
       if (w == kStartTimer) OnFirstTick();
       return TRUE;
     case WM_COPYDATA:
       OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(l));
-      SetWindowLongPtrA(window_, DWLP_MSGRESULT, TRUE);
-      return TRUE;
+      return DialogResult(TRUE);
     case WM_SIZE:
-      Layout(w, l);
-      document::PlaceDocument();
+      OnSize(w, l);
       return TRUE;
     case WM_MOVE:
       document::PlaceDocument();
       return TRUE;
     case WM_SIZING:
       OnSizing(w, *reinterpret_cast<RECT*>(l));
-      SetWindowLongPtrA(window_, DWLP_MSGRESULT, TRUE);
-      return TRUE;
-    case WM_WINDOWPOSCHANGING: {
-      auto* position = reinterpret_cast<WINDOWPOS*>(l);
-      if (!(position->flags & SWP_NOSIZE)) {
-        if (position->cx < kMinimumWidth) position->cx = kMinimumWidth;
-        if (position->cy < kMinimumHeight) position->cy = kMinimumHeight;
-      }
+      return DialogResult(TRUE);
+    case WM_WINDOWPOSCHANGING:
+      KeepMinimumSize(*reinterpret_cast<WINDOWPOS*>(l));
       return FALSE;
-    }
     case WM_ERASEBKGND:
-      SetWindowLongPtrA(window_, DWLP_MSGRESULT, 1);
-      return TRUE;
+      return DialogResult(1);
     case WM_PAINT:
       Paint();
       return TRUE;
     case WM_MEASUREITEM:
       MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(l));
       return TRUE;
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-      if (item.CtlID == IDC_PRODUCT_LIST) {
-        DrawProductListItem(item);
-      } else {
-        DrawButton(item);
-      }
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
       return TRUE;
-    }
     case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(l) == GetDlgItem(window_, IDC_CONTENT_AREA)) {
-        SetBkColor(reinterpret_cast<HDC>(w), RGB(241, 241, 241));
-        return reinterpret_cast<INT_PTR>(pageBrush_);
-      }
-      return FALSE;
+      return OnStaticColour(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));
     case WM_COMMAND:
       OnCommand(LOWORD(w), HIWORD(w));
       return TRUE;
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(l);
-      if (header->idFrom == IDC_MENU_TREE && header->code == TVN_SELCHANGEDA)
-        OnTreeSelection(*reinterpret_cast<const NMTREEVIEWA*>(l));
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(l));
       return FALSE;
-    }
     case WM_LBUTTONDOWN:
-      dragging_ = true;
-      grab_ = {short(LOWORD(l)), short(HIWORD(l))};
-      SetCapture(window_);
+      StartDrag(POINT{short(LOWORD(l)), short(HIWORD(l))});
       return TRUE;
     case WM_MOUSEMOVE:
-      if (dragging_) {
-        POINT cursor;
-        GetCursorPos(&cursor);
-        SetWindowPos(window_, nullptr, cursor.x - grab_.x - GetSystemMetrics(SM_CXFRAME),
-                     cursor.y - grab_.y - GetSystemMetrics(SM_CYFRAME), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      }
+      Drag();
       return TRUE;
     case WM_LBUTTONUP:
-      if (dragging_) {
-        dragging_ = false;
-        ReleaseCapture();
-      }
+      EndDrag();
       return TRUE;
     case kHoverReportMessage:
-      hoverWindow_ = reinterpret_cast<HWND>(w);
-      hoverId_ = hoverWindow_ ? GetDlgCtrlID(hoverWindow_) : 0;
+      OnHoverReport(reinterpret_cast<HWND>(w));
       return TRUE;
     case kDownloadFinishedMessage:
       return TRUE;
-    case WM_DESTROY:
-      if (whiteBrush_) DeleteObject(whiteBrush_);
-      if (pageBrush_) DeleteObject(pageBrush_);
-      whiteBrush_ = pageBrush_ = nullptr;
-      return FALSE;
   }
   return FALSE;
+}
+
+void MainWindow::OnSize(WPARAM sizeType, LPARAM size) {
+  Layout(sizeType, size);
+  document::PlaceDocument();
+}
+
+// Whoever moves the window, it never gets smaller than the design allows.
+void MainWindow::KeepMinimumSize(WINDOWPOS& position) {
+  if (position.flags & SWP_NOSIZE) return;
+  if (position.cx < kMinimumWidth) position.cx = kMinimumWidth;
+  if (position.cy < kMinimumHeight) position.cy = kMinimumHeight;
+}
+
+void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.CtlID == IDC_PRODUCT_LIST) {
+    DrawProductListItem(item);
+  } else {
+    DrawButton(item);
+  }
+}
+
+INT_PTR MainWindow::OnStaticColour(HDC dc, HWND control) {
+  if (control != GetDlgItem(window(), IDC_CONTENT_AREA)) return FALSE;
+  SetBkColor(dc, RGB(241, 241, 241));
+  return reinterpret_cast<INT_PTR>(pageBrush_.get());
+}
+
+void MainWindow::OnNotify(const NMHDR& header) {
+  if (header.idFrom == IDC_MENU_TREE && header.code == TVN_SELCHANGEDA)
+    OnTreeSelection(reinterpret_cast<const NMTREEVIEWA&>(header));
+}
+
+// The window has no caption: a press anywhere on its background moves it.
+void MainWindow::StartDrag(POINT grab) {
+  dragging_ = true;
+  grab_ = grab;
+  SetCapture(window());
+}
+
+void MainWindow::Drag() {
+  if (!dragging_) return;
+  POINT cursor;
+  GetCursorPos(&cursor);
+  SetWindowPos(window(), nullptr, cursor.x - grab_.x - GetSystemMetrics(SM_CXFRAME),
+               cursor.y - grab_.y - GetSystemMetrics(SM_CYFRAME), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::EndDrag() {
+  if (!dragging_) return;
+  dragging_ = false;
+  ReleaseCapture();
+}
+
+void MainWindow::OnHoverReport(HWND hovered) {
+  hoverWindow_ = hovered;
+  hoverId_ = hovered != nullptr ? GetDlgCtrlID(hovered) : 0;
 }
 
 bool MainWindow::Initialise() {
@@ -180,10 +195,9 @@ bool MainWindow::Initialise() {
   host::HostLog("\nWindow initializing\n");
   host::HoldQueue();
 
-  context.mainWindow = window_;
-  SetWindowTextA(window_, "ZELVA Hangardesk");
-  whiteBrush_ = CreateSolidBrush(RGB(255, 255, 255));
-  pageBrush_ = CreateSolidBrush(RGB(241, 241, 241));
+  context.mainWindow = window();
+  SetWindowTextA(window(), "ZELVA Hangardesk");
+  pageBrush_.reset(CreateSolidBrush(RGB(241, 241, 241)));
   logo_.Load(112, instance);
   title_.Load(111, instance);
   home_.Load(151, instance);
@@ -192,8 +206,8 @@ bool MainWindow::Initialise() {
   listSkin_.Load({107, 108, 109, 110, 115}, instance);
   notifications_.Load(167, instance);
   darkBalloon_.Load(166, instance);
-  SetWindowPos(window_, nullptr, 0, 0, kStartWidth, kStartHeight, SWP_NOMOVE | SWP_NOZORDER);
-  SendMessageA(window_, WM_SETICON, ICON_SMALL,
+  SetWindowPos(window(), nullptr, 0, 0, kStartWidth, kStartHeight, SWP_NOMOVE | SWP_NOZORDER);
+  SendMessageA(window(), WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_HOST), IMAGE_ICON, 16, 16, 0)));
 
   StartStatusWindow(instance);
@@ -201,7 +215,7 @@ bool MainWindow::Initialise() {
   PrepareControls();
 
   SetStatusText("Loading Settings...");
-  if (!host::LoadSettingsModule(window_)) {
+  if (!host::LoadSettingsModule(window())) {
     CloseStatusWindow();
     return false;
   }
@@ -214,7 +228,7 @@ bool MainWindow::Initialise() {
   ComposeBackground();
 
   SetStatusText("Loading Product...");
-  SendDlgItemMessageA(window_, IDC_PRODUCT_LIST, CB_SETCURSEL, WPARAM(-1), 0);
+  SendDlgItemMessageA(window(), IDC_PRODUCT_LIST, CB_SETCURSEL, WPARAM(-1), 0);
   ShowModule(host::ProductModuleCount());
 
   if (context.checkForUpdates) {
@@ -229,28 +243,28 @@ bool MainWindow::Initialise() {
   CloseStatusWindow();
 
   host::CheckChangelog(context);
-  SetTimer(window_, kStartTimer, 200, nullptr);
+  SetTimer(window(), kStartTimer, 200, nullptr);
   host::HostLog("\n\n\nLoad complete.  Running ZELVA Hangardesk\n\n\n");
   return true;
 }
 
 void MainWindow::PrepareControls() {
-  HWND tree = GetDlgItem(window_, IDC_MENU_TREE);
+  HWND tree = GetDlgItem(window(), IDC_MENU_TREE);
   host::Context().menuTree = tree;
   TreeView_SetBkColor(tree, RGB(241, 241, 241));
-  PlaceControl(window_, IDC_PRODUCT_LIST, 23, 70, 232, 300);
-  PlaceControl(window_, IDC_MENU_TREE, 23, 100, 232, 140);
-  PlaceControl(window_, IDC_CONTENT_FRAME, 260, 60, 825, 580);
-  PlaceControl(window_, IDC_CONTENT_AREA, 263, 66, 819, 568);
+  PlaceControl(window(), IDC_PRODUCT_LIST, 23, 70, 232, 300);
+  PlaceControl(window(), IDC_MENU_TREE, 23, 100, 232, 140);
+  PlaceControl(window(), IDC_CONTENT_FRAME, 260, 60, 825, 580);
+  PlaceControl(window(), IDC_CONTENT_AREA, 263, 66, 819, 568);
   // The frame lies under the content area and never paints over the pages and documents in it.
-  SetWindowPos(GetDlgItem(window_, IDC_CONTENT_FRAME), HWND_BOTTOM, 0, 0, 0, 0,
+  SetWindowPos(GetDlgItem(window(), IDC_CONTENT_FRAME), HWND_BOTTOM, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowSubclass(GetDlgItem(window_, IDC_PRODUCT_LIST), &ProductListProcedure, kListSubclassId, 0);
-  ShowWindow(GetDlgItem(window_, IDC_NOTIFICATIONS), SW_HIDE);
+  SetWindowSubclass(GetDlgItem(window(), IDC_PRODUCT_LIST), &ProductListProcedure, kListSubclassId, 0);
+  ShowWindow(GetDlgItem(window(), IDC_NOTIFICATIONS), SW_HIDE);
 }
 
 void MainWindow::FillProductList() {
-  HWND list = GetDlgItem(window_, IDC_PRODUCT_LIST);
+  HWND list = GetDlgItem(window(), IDC_PRODUCT_LIST);
   SendMessageA(list, CB_RESETCONTENT, 0, 0);
   auto add = [list](const char* text, LPARAM data) {
     LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
@@ -265,7 +279,7 @@ void MainWindow::FillProductList() {
 void MainWindow::ShowModule(int index) {
   if (index == currentIndex_) return;
   if (current_ != nullptr && current_->hide != nullptr) current_->hide();
-  TreeView_DeleteAllItems(GetDlgItem(window_, IDC_MENU_TREE));
+  TreeView_DeleteAllItems(GetDlgItem(window(), IDC_MENU_TREE));
   currentIndex_ = index;
   int count = host::ProductModuleCount();
   if (index == count) {
@@ -273,14 +287,14 @@ void MainWindow::ShowModule(int index) {
   } else if (index < count) {
     current_ = &host::ProductModuleAt(index);
   }
-  if (current_ != nullptr && current_->library != nullptr) current_->show(GetDlgItem(window_, IDC_CONTENT_AREA));
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  if (current_ != nullptr && current_->library != nullptr) current_->show(GetDlgItem(window(), IDC_CONTENT_AREA));
+  RedrawWindow(window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::SetNotificationCount(INT_PTR count) {
   char text[24];
   std::snprintf(text, sizeof(text), "%d", int(count));
-  HWND button = GetDlgItem(window_, IDC_NOTIFICATIONS);
+  HWND button = GetDlgItem(window(), IDC_NOTIFICATIONS);
   SetWindowTextA(button, text);
   ShowWindow(button, count != 0 ? SW_SHOW : SW_HIDE);
   InvalidateRect(button, nullptr, FALSE);
@@ -303,7 +317,7 @@ void MainWindow::OnCommand(int id, int code) {
       if (code == CBN_SELCHANGE) droppedDown_ = false;
       if (code == CBN_SELENDOK) OnProductChosen();
       if (code == CBN_CLOSEUP && host::Context().isWindowsXp) {
-        HWND list = GetDlgItem(window_, IDC_PRODUCT_LIST);
+        HWND list = GetDlgItem(window(), IDC_PRODUCT_LIST);
         ShowWindow(list, SW_HIDE);
         ShowWindow(list, SW_SHOW);
       }
@@ -312,7 +326,7 @@ void MainWindow::OnCommand(int id, int code) {
 }
 
 void MainWindow::OnProductChosen() {
-  HWND list = GetDlgItem(window_, IDC_PRODUCT_LIST);
+  HWND list = GetDlgItem(window(), IDC_PRODUCT_LIST);
   LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
   LRESULT data = selected < 0 ? kCapItemData : SendMessageA(list, CB_GETITEMDATA, WPARAM(selected), 0);
   if (selected < 0 || data == kCapItemData) {
@@ -329,7 +343,7 @@ void MainWindow::OnHome() {
   if (settings.command != nullptr && settings.command(kSettingsHomeClosesPopup, 0, 0) > 0)
     settings.command(kSettingsHomePressed, 0, 0);
   lastAccepted_ = -1;
-  HWND list = GetDlgItem(window_, IDC_PRODUCT_LIST);
+  HWND list = GetDlgItem(window(), IDC_PRODUCT_LIST);
   SendMessageA(list, CB_SETCURSEL, WPARAM(-1), 0);
   InvalidateRect(list, nullptr, TRUE);
 }
@@ -340,15 +354,12 @@ void MainWindow::OnManual() {
   text::CopyBounded(path, context.programFolder);
   text::AppendBounded(path, "ZELVA-HDK-Manual.pdf");
   if (context.openPdfExternally) {
-    ShellExecuteA(window_, "open", path, nullptr, nullptr, SW_SHOWDEFAULT);
+    ShellExecuteA(window(), "open", path, nullptr, nullptr, SW_SHOWDEFAULT);
     return;
   }
-  static const wchar_t kTitle[] = L"ZELVA Hangardesk Manual";
-  std::vector<wchar_t> request(kPathChars + sizeof(kTitle) / sizeof(wchar_t));
-  int chars = MultiByteToWideChar(CP_ACP, 0, path, -1, request.data(), kPathChars);
-  if (chars <= 0) return;
-  std::copy(kTitle, kTitle + sizeof(kTitle) / sizeof(wchar_t), request.data() + chars);
-  context.hostCommand(kHostShowDocument, reinterpret_cast<const char*>(request.data()), nullptr);
+  std::wstring request = document::ShowDocumentRequest(path, L"ZELVA Hangardesk Manual");
+  if (request.empty()) return;
+  context.hostCommand(kHostShowDocument, reinterpret_cast<const char*>(request.c_str()), nullptr);
 }
 
 void MainWindow::Close() {
@@ -356,7 +367,7 @@ void MainWindow::Close() {
   if (current_ != nullptr && current_->hide != nullptr && IsProductCurrent()) current_->hide();
   current_ = nullptr;
   host::UnloadProductModules();
-  EndDialog(window_, 0);
+  EndDialog(window(), 0);
 }
 
 void MainWindow::OnTreeSelection(const NMTREEVIEWA& change) {
@@ -379,7 +390,7 @@ void MainWindow::OnSizing(WPARAM edge, RECT& bounds) {
 }
 
 void MainWindow::OnFirstTick() {
-  KillTimer(window_, kStartTimer);
+  KillTimer(window(), kStartTimer);
   if (firstTickSeen_) return;
   firstTickSeen_ = true;
   host::ReleaseQueue();

@@ -8,10 +8,12 @@
 #include <memory>
 #include <string>
 
+#include "Gdi.h"
 #include "GdiplusInclude.h"
-#include "ImageResource.h"
 #include "ListSkin.h"
 #include "ModuleLoader.h"
+#include "ObjectWindow.h"
+#include "PngResource.h"
 
 namespace zelva::ui {
 
@@ -21,20 +23,18 @@ constexpr LPARAM kCapItemData = 999;
 constexpr int kMinimumWidth = 800;
 constexpr int kMinimumHeight = 600;
 
-class MainWindow {
+class MainWindow : public ObjectWindow<MainWindow> {
  public:
-  void SetWindow(HWND window) { window_ = window; }
-  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
-
   // Makes a module current: a product slot, or the product count for the settings module.
   void ShowModule(int index);
   void SetNotificationCount(INT_PTR count);
   bool IsProductCurrent() const;
   bool IsDragging() const { return dragging_; }
-  HWND window() const { return window_; }
   HWND hoverWindow() const { return hoverWindow_; }
 
  private:
+  friend class ObjectWindow<MainWindow>;
+  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
   bool Initialise();
   void PrepareControls();
   void FillProductList();
@@ -52,13 +52,20 @@ class MainWindow {
   void Close();
   void OnTreeSelection(const NMTREEVIEWA& change);
   void OnSizing(WPARAM edge, RECT& bounds);
+  void KeepMinimumSize(WINDOWPOS& position);
+  void OnSize(WPARAM sizeType, LPARAM size);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  INT_PTR OnStaticColour(HDC dc, HWND control);
+  void OnNotify(const NMHDR& header);
+  void StartDrag(POINT grab);
+  void Drag();
+  void EndDrag();
+  void OnHoverReport(HWND hovered);
   void OnFirstTick();
   void OnCopyData(const COPYDATASTRUCT& data);
 
-  HWND window_ = nullptr;
-  HBRUSH whiteBrush_ = nullptr;
-  HBRUSH pageBrush_ = nullptr;
-  skin::PngImage logo_, title_, home_, manual_, close_, notifications_, darkBalloon_;
+  win::BrushHandle pageBrush_;
+  images::PngImage logo_, title_, home_, manual_, close_, notifications_, darkBalloon_;
   skin::ListSkinImages listSkin_;
   std::unique_ptr<Gdiplus::Bitmap> background_;
 

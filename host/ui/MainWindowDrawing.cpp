@@ -29,7 +29,7 @@ RECT ControlRect(HWND window, HWND control) {
 void MainWindow::ComposeBackground() {
   using namespace Gdiplus;
   RECT client;
-  GetClientRect(window_, &client);
+  GetClientRect(window(), &client);
   int width = client.right > 0 ? client.right : 1, height = client.bottom > 0 ? client.bottom : 1;
   auto canvas = std::make_unique<Bitmap>(width, height, PixelFormat32bppARGB);
   {
@@ -51,8 +51,8 @@ void MainWindow::Layout(WPARAM, LPARAM size) {
   const HostContext& context = host::Context();
   int width = LOWORD(size), height = HIWORD(size);
   double sx = context.scaleX, sy = context.scaleY;
-  auto place = [&](int id, double fromRight, const skin::PngImage& image) {
-    SetWindowPos(GetDlgItem(window_, id), nullptr, width - Scaled(fromRight, sx), Scaled(15, sy), image.width(),
+  auto place = [&](int id, double fromRight, const images::PngImage& image) {
+    SetWindowPos(GetDlgItem(window(), id), nullptr, width - Scaled(fromRight, sx), Scaled(15, sy), image.width(),
                  image.height(), SWP_NOZORDER | SWP_NOACTIVATE);
   };
   place(IDC_CLOSE, 45, close_);
@@ -62,31 +62,30 @@ void MainWindow::Layout(WPARAM, LPARAM size) {
   // balloon 180 wide, and it must clear the home button.
   place(IDC_NOTIFICATIONS, 310, notifications_);
 
-  HWND frame = GetDlgItem(window_, IDC_CONTENT_FRAME);
+  HWND frame = GetDlgItem(window(), IDC_CONTENT_FRAME);
   int frameWidth = width - Scaled(275, sx), frameHeight = height - Scaled(75, sy);
   SetWindowPos(frame, nullptr, 0, 0, frameWidth, frameHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowPos(GetDlgItem(window_, IDC_CONTENT_AREA), nullptr, 0, 0, frameWidth - 6, frameHeight - 12,
+  SetWindowPos(GetDlgItem(window(), IDC_CONTENT_AREA), nullptr, 0, 0, frameWidth - 6, frameHeight - 12,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (current_ != nullptr && current_->command != nullptr) {
     current_->command(kModuleResize, INT_PTR(SIZE_RESTORED), INT_PTR(size));
   }
   ComposeBackground();
-  InvalidateRect(window_, nullptr, FALSE);
+  InvalidateRect(window(), nullptr, FALSE);
 }
 
 void MainWindow::Paint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window_, &ps);
+  win::PaintScope paint(window());
+  HDC dc = paint.dc();
   if (background_) {
     Gdiplus::Graphics g(dc);
     g.DrawImage(background_.get(), 0, 0);
   }
-  EndPaint(window_, &ps);
 }
 
 void MainWindow::DrawBackgroundPiece(Gdiplus::Graphics& graphics, HWND control) {
   if (!background_) return;
-  RECT r = ControlRect(window_, control);
+  RECT r = ControlRect(window(), control);
   graphics.DrawImage(background_.get(), Gdiplus::Rect(0, 0, r.right - r.left, r.bottom - r.top), r.left, r.top,
                      r.right - r.left, r.bottom - r.top, Gdiplus::UnitPixel);
 }
@@ -104,7 +103,7 @@ void MainWindow::DrawButton(const DRAWITEMSTRUCT& item) {
     return;
   }
   DrawBackgroundPiece(g, item.hwndItem);
-  const skin::PngImage* image = item.CtlID == IDC_CLOSE    ? &close_
+  const images::PngImage* image = item.CtlID == IDC_CLOSE    ? &close_
                                 : item.CtlID == IDC_HOME   ? &home_
                                 : item.CtlID == IDC_MANUAL ? &manual_
                                                            : &notifications_;

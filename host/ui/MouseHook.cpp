@@ -1,12 +1,13 @@
 // The UI thread's mouse hook: reports the window under the pointer to the
 // main window and lets module pages scroll with the wheel without the focus.
+#include "Handles.h"
 #include "HostResources.h"
 #include "MainWindow.h"
 
 namespace zelva::ui {
 namespace {
 
-HHOOK g_hook = nullptr;
+win::HookHandle g_hook;
 
 bool InsideContentArea(HWND main, POINT screenPoint) {
   RECT area;
@@ -27,16 +28,15 @@ LRESULT CALLBACK MouseProcedure(int code, WPARAM message, LPARAM l) {
       return 1;
     }
   }
-  return CallNextHookEx(g_hook, code, message, l);
+  return CallNextHookEx(g_hook.get(), code, message, l);
 }
 
 }  // namespace
 
-void InstallMouseHook() { g_hook = SetWindowsHookExA(WH_MOUSE, &MouseProcedure, nullptr, GetCurrentThreadId()); }
+void InstallMouseHook() { g_hook.reset(SetWindowsHookExA(WH_MOUSE, &MouseProcedure, nullptr, GetCurrentThreadId())); }
 
 void RemoveMouseHook() {
-  if (g_hook) UnhookWindowsHookEx(g_hook);
-  g_hook = nullptr;
+  g_hook.reset();
 }
 
 }  // namespace zelva::ui

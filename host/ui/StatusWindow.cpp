@@ -4,9 +4,10 @@
 #include <memory>
 #include <thread>
 
-#include "DialogProcedure.h"
+#include "Gdi.h"
 #include "HostResources.h"
-#include "ImageResource.h"
+#include "ObjectWindow.h"
+#include "PngResource.h"
 #include "SharedDrawing.h"
 
 namespace zelva::ui {
@@ -15,36 +16,34 @@ namespace {
 const HWND kEnded = reinterpret_cast<HWND>(INT_PTR(-1));
 std::atomic<HWND> g_handle{nullptr};
 
-class StatusWindow {
+class StatusWindow : public ui::ObjectWindow<StatusWindow> {
  public:
   explicit StatusWindow(HINSTANCE instance) : instance_(instance) {}
-  void SetWindow(HWND window) { window_ = window; }
 
   INT_PTR OnMessage(UINT message, WPARAM, LPARAM) {
     switch (message) {
       case WM_INITDIALOG:
-        g_handle = window_;
+        g_handle = window();
         background_.Load(168, instance_);
         emblem_.Load(170, instance_);
         spinner_.Load(169, instance_);
-        if (background_) SetWindowPos(window_, nullptr, 0, 0, background_.width(), background_.height(),
+        if (background_) SetWindowPos(window(), nullptr, 0, 0, background_.width(), background_.height(),
                                       SWP_NOMOVE | SWP_NOZORDER);
         CenterOnScreen();
-        SetTimer(window_, 0, 0, nullptr);
+        SetTimer(window(), 0, 0, nullptr);
         return TRUE;
       case WM_TIMER:
         angle_ = (angle_ + 3) % 360;
-        InvalidateRect(window_, nullptr, FALSE);
+        InvalidateRect(window(), nullptr, FALSE);
         return TRUE;
       case WM_ERASEBKGND:
-        SetWindowLongPtrA(window_, DWLP_MSGRESULT, 1);
-        return TRUE;
+        return DialogResult(1);
       case WM_PAINT:
         Paint();
         return TRUE;
       case WM_CLOSE:
-        KillTimer(window_, 0);
-        EndDialog(window_, 0);
+        KillTimer(window(), 0);
+        EndDialog(window(), 0);
         return TRUE;
       case WM_DESTROY:
         g_handle = nullptr;
@@ -56,18 +55,18 @@ class StatusWindow {
  private:
   void CenterOnScreen() {
     RECT r;
-    GetWindowRect(window_, &r);
+    GetWindowRect(window(), &r);
     int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
     int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
-    SetWindowPos(window_, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
+    SetWindowPos(window(), HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
   }
 
   void Paint() {
     using namespace Gdiplus;
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window_, &ps);
+    win::PaintScope paint(window());
+    HDC dc = paint.dc();
     RECT client;
-    GetClientRect(window_, &client);
+    GetClientRect(window(), &client);
     Bitmap canvas(client.right, client.bottom, PixelFormat32bppARGB);
     {
       Graphics g(&canvas);
@@ -84,19 +83,17 @@ class StatusWindow {
         g.ResetTransform();
       }
       char text[256] = {};
-      GetDlgItemTextA(window_, IDC_STATUS_TEXT, text, sizeof(text));
+      GetDlgItemTextA(window(), IDC_STATUS_TEXT, text, sizeof(text));
       std::unique_ptr<Font> font(skin::NewHostFont(14.0f));
       SolidBrush white(Color(0xFFFFFFFF));
       if (font) skin::DrawText(g, text, *font, white, RectF(46, 238, 382, 20), StringAlignmentCenter);
     }
     Graphics screen(dc);
     screen.DrawImage(&canvas, 0, 0);
-    EndPaint(window_, &ps);
   }
 
   HINSTANCE instance_;
-  HWND window_ = nullptr;
-  skin::PngImage background_, emblem_, spinner_;
+  images::PngImage background_, emblem_, spinner_;
   int angle_ = 0;
 };
 
@@ -106,7 +103,7 @@ void StartStatusWindow(HINSTANCE instance) {
   g_handle = nullptr;
   std::thread([instance] {
     StatusWindow window(instance);
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_STATUS), nullptr, &DialogProcedure<StatusWindow>,
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_STATUS), nullptr, &StatusWindow::DialogProcedure,
                     reinterpret_cast<LPARAM>(&window));
     g_handle = kEnded;
   }).detach();

@@ -1,11 +1,13 @@
 #include "WorkingDialog.h"
 
 #include <atomic>
+#include <utility>
 
 #include "CommandQueueService.h"
-#include "DialogProcedure.h"
+#include "Handles.h"
 #include "HostResources.h"
 #include "HostState.h"
+#include "ObjectWindow.h"
 
 namespace zelva::ui {
 namespace {
@@ -16,34 +18,37 @@ constexpr DWORD kLayoutWaitLimitMs = 10000;
 constexpr UINT kCloseMessage = WM_APP + 10;
 constexpr UINT_PTR kRepaintTimer = 1;
 
-HANDLE g_workMutex = nullptr;
+win::KernelHandle g_workMutex;
 std::atomic<HWND> g_dialog{nullptr};
 
-// Waits for the mutex and gives it back: the dialog is then created or not.
-void PassWorkMutex() {
-  if (g_workMutex != nullptr && WaitForSingleObject(g_workMutex, kMutexWaitMs) == WAIT_OBJECT_0)
-    ReleaseMutex(g_workMutex);
+// Waits for the mutex; true when this thread now holds it.
+bool TakeWorkMutex() {
+  if (!g_workMutex) return false;
+  DWORD waited = WaitForSingleObject(g_workMutex.get(), kMutexWaitMs);
+  return waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
 }
 
-class WorkingDialog {
+// Waits for the mutex and gives it back: a dialog being created then exists.
+void PassWorkMutex() {
+  if (TakeWorkMutex()) ReleaseMutex(g_workMutex.get());
+}
+
+class WorkingDialog : public ui::ObjectWindow<WorkingDialog> {
  public:
-  void SetWindow(HWND window) { window_ = window; }
+  // holdsMutex: the opening thread took the work mutex and gives it back once
+  // the dialog exists.
+  explicit WorkingDialog(bool holdsMutex) : holdsMutex_(holdsMutex) {}
 
   INT_PTR OnMessage(UINT message, WPARAM, LPARAM) {
     switch (message) {
       case WM_INITDIALOG:
-        g_dialog = window_;
-        for (int id : {IDC_WORKING_LINE1, IDC_WORKING_LINE2, IDC_WORKING_LINE3}) SetDlgItemTextA(window_, id, "");
-        if (g_workMutex) ReleaseMutex(g_workMutex);
-        SetTimer(window_, kRepaintTimer, 100, nullptr);
+        OnOpen();
         return TRUE;
       case WM_TIMER:
-        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+        RedrawWindow(window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
         return TRUE;
       case kCloseMessage:
-        g_dialog = nullptr;
-        KillTimer(window_, kRepaintTimer);
-        EndDialog(window_, 1);
+        OnClose();
         return TRUE;
       case WM_COMMAND:
         return TRUE;  // neither Enter nor Esc ends the work
@@ -52,29 +57,43 @@ class WorkingDialog {
   }
 
  private:
-  HWND window_ = nullptr;
+  void OnOpen() {
+    g_dialog = window();
+    for (int id : {IDC_WORKING_LINE1, IDC_WORKING_LINE2, IDC_WORKING_LINE3}) SetDlgItemTextA(window(), id, "");
+    if (std::exchange(holdsMutex_, false)) ReleaseMutex(g_workMutex.get());
+    SetTimer(window(), kRepaintTimer, 100, nullptr);
+  }
+  void OnClose() {
+    g_dialog = nullptr;
+    KillTimer(window(), kRepaintTimer);
+    EndDialog(window(), 1);
+  }
+
+  bool holdsMutex_;
 };
 
 }  // namespace
 
-void CreateWorkMutex() { g_workMutex = CreateMutexA(nullptr, FALSE, "ZELVA Working"); }
+void CreateWorkMutex() { g_workMutex.reset(CreateMutexA(nullptr, FALSE, "ZELVA Working")); }
+void CloseWorkMutex() { g_workMutex.reset(); }
 
 extern "C" void __cdecl CloseWorkingDialog(void) {
-  if (g_workMutex) ReleaseMutex(g_workMutex);
+  // A dialog still being created exists once the mutex comes free.
+  PassWorkMutex();
   HWND dialog = g_dialog.exchange(nullptr);
   if (dialog != nullptr) PostMessageA(dialog, kCloseMessage, 0, 0);
 }
 
 extern "C" void __cdecl RunWorkingDialog(void) {
   host::HoldQueue();
-  if (g_workMutex) WaitForSingleObject(g_workMutex, kMutexWaitMs);
+  bool holdsMutex = TakeWorkMutex();
   if (g_dialog.load() == nullptr) {
-    WorkingDialog dialog;
+    WorkingDialog dialog(holdsMutex);
     DialogBoxParamA(host::Context().hostInstance, MAKEINTRESOURCEA(IDD_WORKING), host::Context().mainWindow,
-                    &DialogProcedure<WorkingDialog>, reinterpret_cast<LPARAM>(&dialog));
-  } else if (g_workMutex) {
-    ReleaseMutex(g_workMutex);
+                    &WorkingDialog::DialogProcedure, reinterpret_cast<LPARAM>(&dialog));
+    holdsMutex = false;  // given back when the dialog opened
   }
+  if (holdsMutex) ReleaseMutex(g_workMutex.get());
   host::ReleaseQueue();
 }
 

@@ -8,8 +8,10 @@
 
 namespace zelva::ui {
 
-// Creates the named mutex "ZELVA Working" (not owned).
+// Creates the named mutex "ZELVA Working" (not owned); closed again when
+// the main window has ended.
 void CreateWorkMutex();
+void CloseWorkMutex();
 
 extern "C" {
 void __cdecl CloseWorkingDialog(void);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "FileHandles.h"
+#include "Handles.h"
 #include "LiveryEntries.h"
 #include "LiveryFiles.h"
 #include "LiveryInsertion.h"
@@ -11,7 +11,7 @@ namespace zelva::module {
 namespace {
 
 bool ReadWhole(const char* path, std::string& content) {
-  files::FileHandle file(
+  win::FileHandle file(
       CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size;
   if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x40000000) return false;
@@ -26,7 +26,7 @@ bool ReadWhole(const char* path, std::string& content) {
 }
 
 bool WriteWhole(const char* path, const std::string& content) {
-  files::FileHandle file(
+  win::FileHandle file(
       CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return false;
   size_t done = 0;

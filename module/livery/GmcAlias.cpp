@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "Handles.h"
 #include "LiveryEntries.h"
 #include "LiveryFiles.h"
 #include "LiveryPaths.h"
@@ -50,15 +51,14 @@ void AddGmcAlias(const char* title, int, const char* textureFolderName, const ch
   std::string aliasFolder = folder + textureFolderName;
   CreateDirectoryA(aliasFolder.c_str(), nullptr);
   std::string alias = std::string("[fltsim]\r\nalias=ZELVA K50-300ER\\") + textureFolderName;
-  HANDLE file = CreateFileA((aliasFolder + "\\texture.cfg").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
+  win::FileHandle file(CreateFileA((aliasFolder + "\\texture.cfg").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
     LogLivery("writing the GMC alias of %s failed: %d\n", textureFolderName, int(GetLastError()));
     return;
   }
   DWORD written = 0;
-  WriteFile(file, alias.data(), DWORD(alias.size()), &written, nullptr);
-  CloseHandle(file);
+  WriteFile(file.get(), alias.data(), DWORD(alias.size()), &written, nullptr);
 }
 
 }  // namespace zelva::module

@@ -1,6 +1,7 @@
 #include "PackageArchive.h"
 
 #include "PackageKey.h"
+#include "WideText.h"
 
 namespace zelva::module {
 namespace {
@@ -14,42 +15,22 @@ INT_PTR SelectByName(const Cabinet::CabFileEntry* entry, INT_PTR user) {
 
 }  // namespace
 
-std::wstring WideFromAnsi(const char* text) {
-  if (text == nullptr || text[0] == '\0') return std::wstring();
-  int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-  if (length <= 0) return std::wstring();
-  std::wstring wide(size_t(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
-  wide.resize(size_t(length) - 1);
-  return wide;
-}
-
-std::string Utf8FromWide(const wchar_t* text) {
-  if (text == nullptr || text[0] == L'\0') return std::string();
-  int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (length <= 0) return std::string();
-  std::string bytes(size_t(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), length, nullptr, nullptr);
-  bytes.resize(size_t(length) - 1);
-  return bytes;
-}
-
-PackageArchive::PackageArchive(const char* packagePath) : path_(WideFromAnsi(packagePath)) {}
+PackageArchive::PackageArchive(const char* packagePath) : path_(win::WideFromAnsi(packagePath)) {}
 
 PackageArchive::~PackageArchive() { Close(); }
 
 bool PackageArchive::Open() {
   if (!extract_.OpenDecoder()) return false;
   // Also provides the deciphering buffer; running out of memory throws.
-  extract_.SetCipherKey(Cabinet::kPackageKeyLength, Cabinet::PackageKey());
+  extract_.SetCipherKey(archive::kPackageKeyLength, archive::PackageKey());
   return true;
 }
 
 void PackageArchive::Close() { extract_.CloseDecoder(); }
 
 bool PackageArchive::ExtractFile(const char* name, const char* folder) {
-  std::wstring wanted = WideFromAnsi(name);
-  std::wstring target = WideFromAnsi(folder);
+  std::wstring wanted = win::WideFromAnsi(name);
+  std::wstring target = win::WideFromAnsi(folder);
   Cabinet::ExtractCallbacks callbacks = {};
   callbacks.beforeCopy = &SelectByName;
   callbacks.progressInterval = kProgressInterval;

@@ -33,7 +33,4 @@ class PackageArchive {
   Cabinet::CExtract extract_;
 };
 
-std::wstring WideFromAnsi(const char* text);
-std::string Utf8FromWide(const wchar_t* text);
-
 }  // namespace zelva::module

@@ -1,7 +1,9 @@
 #include "TextureExtraction.h"
 
+#include "Handles.h"
 #include "InstallMessages.h"
 #include "ModuleContext.h"
+#include "WideText.h"
 #include "WorkFolders.h"
 
 namespace zelva::module {
@@ -18,7 +20,8 @@ INT_PTR SelectTexture(const Cabinet::CabFileEntry* entry, INT_PTR user) {
   try {
     SetBusyLayout(2);
     SetBusyText(1, selection->installingText);
-    SetBusyText(2, ("Extracting " + Utf8FromWide(entry->fileName) + "...").c_str());
+    // The working dialog shows single-byte text of the system code page.
+    SetBusyText(2, ("Extracting " + win::BytesFromWide(entry->fileName) + "...").c_str());
   } catch (...) {
     // The display is a courtesy; the file is extracted all the same.
   }
@@ -30,8 +33,8 @@ INT_PTR SelectTexture(const Cabinet::CabFileEntry* entry, INT_PTR user) {
 // lands outside target whatever the package called its entries.
 void MoveFilesUp(const std::wstring& staging, const std::wstring& target) {
   WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((staging + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
+  win::FileSearch search((staging + L"\\*").c_str(), found);
+  if (!search.found()) return;
   do {
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
     const std::wstring from = staging + L"\\" + found.cFileName;
@@ -39,17 +42,16 @@ void MoveFilesUp(const std::wstring& staging, const std::wstring& target) {
     SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
       Log("\t\tMove failed: %d\n", int(GetLastError()));
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (search.Next(found));
 }
 
 }  // namespace
 
 void InstallTextureFiles(PackageArchive& archive, const LiveryFacts& livery, const TextureTarget& target,
                          const std::string& installingText) {
-  const std::wstring targetFolder = WideFromAnsi(target.folder);
+  const std::wstring targetFolder = win::WideFromAnsi(target.folder);
   Log("\tExtracting all textures to %ls\n", targetFolder.c_str());
-  TextureSelection selection{WideFromAnsi(livery.packageFolder) + L"\\", installingText.c_str()};
+  TextureSelection selection{win::WideFromAnsi(livery.packageFolder) + L"\\", installingText.c_str()};
   if (!archive.ExtractSelected(targetFolder.c_str(), &SelectTexture, reinterpret_cast<INT_PTR>(&selection))) {
     const Cabinet::ExtractError& error = archive.error();
     Log("\t\tExtraction error: %d, %d\n", int(error.code), int(error.systemError));
@@ -58,7 +60,7 @@ void InstallTextureFiles(PackageArchive& archive, const LiveryFacts& livery, con
 
   const std::string staging = std::string(target.folder) + "\\" + livery.packageFolder;
   Log("\tMoving folder %s\n\t\tTo: %s\n", staging.c_str(), target.folder);
-  MoveFilesUp(WideFromAnsi(staging.c_str()), targetFolder);
+  MoveFilesUp(win::WideFromAnsi(staging.c_str()), targetFolder);
   files::DeleteFolderTree(staging.c_str());
 }
 

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "DialogProcedure.h"
 #include "FixedText.h"
 #include "ModuleContext.h"
 #include "ModuleResources.h"
+#include "ObjectWindow.h"
 
 namespace zelva::module {
 namespace {
@@ -13,16 +13,15 @@ namespace {
 constexpr char kPrefix[] = "texture.";
 constexpr size_t kPrefixLength = sizeof(kPrefix) - 1;
 
-class TextureFolderDialog {
+class TextureFolderDialog : public ui::ObjectWindow<TextureFolderDialog> {
  public:
   explicit TextureFolderDialog(char (&name)[kNameChars]) : name_(name) {}
-  void SetWindow(HWND window) { window_ = window; }
 
   INT_PTR OnMessage(UINT message, WPARAM w, LPARAM) {
     switch (message) {
       case WM_INITDIALOG: {
-        SetDlgItemTextA(window_, IDC_TEXTURE_FOLDER_NAME, name_);
-        HWND edit = GetDlgItem(window_, IDC_TEXTURE_FOLDER_NAME);
+        SetDlgItemTextA(window(), IDC_TEXTURE_FOLDER_NAME, name_);
+        HWND edit = GetDlgItem(window(), IDC_TEXTURE_FOLDER_NAME);
         SendMessageA(edit, EM_SETSEL, 0, -1);
         SetFocus(edit);
         return FALSE;  // the focus is set
@@ -33,7 +32,7 @@ class TextureFolderDialog {
           return TRUE;
         }
         if (LOWORD(w) == IDCANCEL) {
-          EndDialog(window_, IDCANCEL);
+          EndDialog(window(), IDCANCEL);
           return TRUE;
         }
         return FALSE;
@@ -44,17 +43,16 @@ class TextureFolderDialog {
  private:
   void Accept() {
     char entered[kNameChars] = {};
-    GetDlgItemTextA(window_, IDC_TEXTURE_FOLDER_NAME, entered, sizeof(entered));
+    GetDlgItemTextA(window(), IDC_TEXTURE_FOLDER_NAME, entered, sizeof(entered));
     if (_strnicmp(entered, kPrefix, kPrefixLength) != 0) {
-      MessageBoxA(window_, "All texture folders must begin with \"Texture.\"", "Formatting Error!", MB_ICONEXCLAMATION);
+      MessageBoxA(window(), "All texture folders must begin with \"Texture.\"", "Formatting Error!", MB_ICONEXCLAMATION);
       return;
     }
     text::CopyBounded(name_, entered);
-    EndDialog(window_, IDOK);
+    EndDialog(window(), IDOK);
   }
 
   char (&name_)[kNameChars];
-  HWND window_ = nullptr;
 };
 
 }  // namespace
@@ -64,7 +62,7 @@ bool AskTextureFolderName(char (&name)[kNameChars]) {
   HostContext* host = Host();
   INT_PTR result = DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_TEXTURE_FOLDER),
                                    host != nullptr ? host->mainWindow : nullptr,
-                                   &ui::DialogProcedure<TextureFolderDialog>, reinterpret_cast<LPARAM>(&dialog));
+                                   &TextureFolderDialog::DialogProcedure, reinterpret_cast<LPARAM>(&dialog));
   return result == IDOK;
 }
 

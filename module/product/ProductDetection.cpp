@@ -19,13 +19,13 @@ void ReadProductVersion(ProductInfo& product) {
   UninstallKeyPath(kProductGuid, path);
   Log("\tChecking key: %s\n", path);
 
-  UninstallKey key;
-  LONG error = key.Open(path);
+  win::RegistryKey key;
+  LONG error = OpenUninstallKey(key, path);
   if (error != ERROR_SUCCESS) {
     Log("\tError opening key: %d\n", int(error));
     return;
   }
-  error = key.ReadDisplayVersion(product.version);
+  error = ReadDisplayVersion(key, product.version);
   if (error != ERROR_SUCCESS) {
     Log("\tError reading value: %d\n", int(error));
     return;
@@ -70,13 +70,13 @@ void CheckExpansions(ProductInfo& product) {
     char path[300];
     UninstallKeyPath(expansion.uninstallGuid, path);
     Log("\t\tOpening registry key: %s\n", path);
-    UninstallKey key;
-    LONG error = key.Open(path);
+    win::RegistryKey key;
+    LONG error = OpenUninstallKey(key, path);
     if (error != ERROR_SUCCESS) {
       Log("\t\tError opening key: %d\n", int(error));
       continue;
     }
-    error = key.ReadDisplayVersion(expansion.version);
+    error = ReadDisplayVersion(key, expansion.version);
     if (error == ERROR_SUCCESS) {
       Log("\t\tVersion: %s\n", expansion.version);
     } else {

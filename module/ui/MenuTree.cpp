@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "ImageResource.h"
 #include "ModuleContext.h"
+#include "PngResource.h"
 
 namespace zelva::module {
 namespace {
@@ -51,7 +51,7 @@ void MenuTree::MakeIcons(const HostContext& host) {
   if (icons_ == nullptr) return;
   for (const char* name : kIconNames) {
     INT_PTR resource = CallHost(kHostFindImage, name);
-    PngImage image;
+    images::PngImage image;
     if (resource > 0) image.Load(int(resource), host.hostInstance);
     std::unique_ptr<Gdiplus::Bitmap> blank;
     Gdiplus::Bitmap* source = image.get();

@@ -1,6 +1,5 @@
 #include "PageDialog.h"
 
-#include "DialogProcedure.h"
 #include "ModuleContext.h"
 #include "ModuleResources.h"
 
@@ -30,28 +29,17 @@ std::unique_ptr<PageDialog> PageDialog::Create(int page, HWND area, HWND product
   const PageEntry* entry = FindPage(page);
   if (entry == nullptr) return nullptr;
   std::unique_ptr<PageDialog> dialog(new PageDialog(page, productWindow));
-  HWND window = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(entry->dialogTemplate), area,
-                                   &ui::DialogProcedure<PageDialog>, reinterpret_cast<LPARAM>(dialog.get()));
-  if (window == nullptr) {
-    dialog->window_ = nullptr;
+  if (CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(entry->dialogTemplate), area, &PageDialog::DialogProcedure,
+                         reinterpret_cast<LPARAM>(dialog.get())) == nullptr)
     return nullptr;
-  }
   return dialog;
-}
-
-PageDialog::~PageDialog() {
-  if (window_ != nullptr) {
-    // The procedure must not reach this object while the window goes.
-    SetWindowLongPtrA(window_, DWLP_USER, 0);
-    DestroyWindow(window_);
-  }
 }
 
 void PageDialog::Initialise() {
   if (page_ != kPerformancePage) return;
-  captionFont_.Reset(CreateFontA(-24, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+  captionFont_.reset(CreateFontA(-24, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                  CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, "Arial"));
-  SendDlgItemMessageA(window_, IDC_PAGE_CAPTION, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.get()), FALSE);
+  SendDlgItemMessageA(window(), IDC_PAGE_CAPTION, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_.get()), FALSE);
 }
 
 INT_PTR PageDialog::OnMessage(UINT message, WPARAM w, LPARAM) {

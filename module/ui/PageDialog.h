@@ -7,9 +7,13 @@
 
 #include <memory>
 
-#include "GdiOwners.h"
+#include "Gdi.h"
+#include "ObjectWindow.h"
 
 namespace zelva::module {
+
+// The light grey behind the product window and its pages.
+constexpr COLORREF kPageColour = RGB(241, 241, 241);
 
 constexpr int kPageCount = 10;
 constexpr int kNoPage = 255;
@@ -26,27 +30,22 @@ struct PageEntry {
 // Null for a number that is no page.
 const PageEntry* FindPage(int page);
 
-class PageDialog {
+class PageDialog : public ui::ObjectWindow<PageDialog> {
  public:
   // Creates the page's dialog inside area; null when it cannot be created.
   static std::unique_ptr<PageDialog> Create(int page, HWND area, HWND productWindow);
-  ~PageDialog();
-  PageDialog(const PageDialog&) = delete;
-  PageDialog& operator=(const PageDialog&) = delete;
-
-  HWND window() const { return window_; }
-  void SetWindow(HWND window) { window_ = window; }
-  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
+  ~PageDialog() { DestroyWindowNow(); }
 
  private:
+  friend class ui::ObjectWindow<PageDialog>;
   PageDialog(int page, HWND productWindow) : page_(page), productWindow_(productWindow) {}
+  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
   void Initialise();
 
   int page_;
   HWND productWindow_;
-  HWND window_ = nullptr;
-  Brush background_{CreateSolidBrush(kPageColour)};
-  Font captionFont_;
+  win::BrushHandle background_{CreateSolidBrush(kPageColour)};
+  win::FontHandle captionFont_;
 };
 
 }  // namespace zelva::module

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "DialogProcedure.h"
 #include "FixedText.h"
 #include "ModuleContext.h"
 #include "ModuleImages.h"
@@ -66,29 +65,21 @@ ScrollAction ActionOf(int code) {
 bool ProductWindow::Create(HWND parent) {
   Destroy();
   parent_ = parent;
-  HWND window = CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_PRODUCT_WINDOW), parent,
-                                   &ui::DialogProcedure<ProductWindow>, reinterpret_cast<LPARAM>(this));
-  if (window == nullptr) {
-    window_ = nullptr;
+  if (CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_PRODUCT_WINDOW), parent, &ProductWindow::DialogProcedure,
+                         reinterpret_cast<LPARAM>(this)) == nullptr)
     return false;
-  }
   SetWindowSubclass(Item(IDC_LINK_BUTTON), &HandCursorProcedure, kHandCursorSubclass, 0);
   RECT client = {};
   GetClientRect(parent_, &client);
-  SetWindowPos(window_, nullptr, 1, 7, client.right - 3, client.bottom - 10, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window(), nullptr, 1, 7, client.right - 3, client.bottom - 10, SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  ShowWindow(window_, SW_SHOW);
+  ShowWindow(window(), SW_SHOW);
   return true;
 }
 
 void ProductWindow::Destroy() {
   page_.reset();
-  if (window_ != nullptr) {
-    // The procedure must not reach this object while the window goes.
-    SetWindowLongPtrA(window_, DWLP_USER, 0);
-    DestroyWindow(window_);
-    window_ = nullptr;
-  }
+  DestroyWindowNow();
   currentPage_ = kNoPage;
 }
 
@@ -98,7 +89,7 @@ void ProductWindow::ShowPage(int page) {
   CallHost(kHostCloseDocument);
 
   page_.reset();
-  page_ = PageDialog::Create(page, Item(IDC_PAGE_AREA), window_);
+  page_ = PageDialog::Create(page, Item(IDC_PAGE_AREA), window());
   if (!page_) {
     // Nothing to scroll any more.
     pageWidth_ = pageHeight_ = 0;
@@ -143,7 +134,7 @@ void ProductWindow::SetLink(const char* address, LinkPlacement placement) {
     return;
   }
   text::CopyBounded(link_, address);
-  const PngImage& face = SharedImages().buyButton;
+  const images::PngImage& face = SharedImages().buyButton;
   int width = face ? face.width() : kLinkWidth, height = face ? face.height() : kLinkHeight;
   int x = placement == LinkPlacement::kRight ? kLinkRightX : kLinkLeftX;
   // Above the header it sits on.
@@ -152,24 +143,24 @@ void ProductWindow::SetLink(const char* address, LinkPlacement placement) {
 }
 
 void ProductWindow::FollowParent() {
-  if (window_ == nullptr) return;
+  if (window() == nullptr) return;
   RECT client = {};
   GetClientRect(parent_, &client);
-  SetWindowPos(window_, nullptr, 1, 7, client.right - 3, client.bottom - 10, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window(), nullptr, 1, 7, client.right - 3, client.bottom - 10, SWP_NOZORDER | SWP_NOACTIVATE);
   Layout();
 }
 
 void ProductWindow::Nudge() {
   RECT r = {};
-  GetWindowRect(window_, &r);
+  GetWindowRect(window(), &r);
   int width = r.right - r.left, height = r.bottom - r.top;
   const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-  SetWindowPos(window_, nullptr, 0, 0, width + 1, height, flags);
-  SetWindowPos(window_, nullptr, 0, 0, width, height, flags);
+  SetWindowPos(window(), nullptr, 0, 0, width + 1, height, flags);
+  SetWindowPos(window(), nullptr, 0, 0, width, height, flags);
 }
 
 void ProductWindow::Layout() {
-  if (window_ == nullptr) return;
+  if (window() == nullptr) return;
   RECT client = {};
   GetClientRect(parent_, &client);
   FrameInput input;
@@ -249,7 +240,7 @@ void ProductWindow::DrawHeader(const DRAWITEMSTRUCT& item) {
 
 void ProductWindow::DrawLinkButton(const DRAWITEMSTRUCT& item) {
   const RECT& r = item.rcItem;
-  const PngImage& face = SharedImages().buyButton;
+  const images::PngImage& face = SharedImages().buyButton;
   if (face) {
     Gdiplus::Graphics graphics(item.hDC);
     graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
@@ -263,7 +254,7 @@ void ProductWindow::DrawLinkButton(const DRAWITEMSTRUCT& item) {
 }
 
 void ProductWindow::OpenLink() {
-  if (link_[0] != '\0') ShellExecuteA(window_, "open", link_, nullptr, nullptr, SW_SHOWDEFAULT);
+  if (link_[0] != '\0') ShellExecuteA(window(), "open", link_, nullptr, nullptr, SW_SHOWDEFAULT);
 }
 
 INT_PTR ProductWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {

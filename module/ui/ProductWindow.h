@@ -8,21 +8,20 @@
 #include <memory>
 
 #include "FrameLayout.h"
-#include "GdiOwners.h"
-#include "ImageResource.h"
+#include "Gdi.h"
+#include "ObjectWindow.h"
 #include "PageDialog.h"
+#include "PngResource.h"
 #include "ZelvaContract.h"
 
 namespace zelva::module {
 
 enum class LinkPlacement { kLeft, kRight };
 
-class ProductWindow {
+class ProductWindow : public ui::ObjectWindow<ProductWindow> {
  public:
   ProductWindow() = default;
   ~ProductWindow() { Destroy(); }
-  ProductWindow(const ProductWindow&) = delete;
-  ProductWindow& operator=(const ProductWindow&) = delete;
 
   // Creates the window in parent, fills it and shows it; false when the
   // dialog cannot be created.
@@ -37,14 +36,12 @@ class ProductWindow {
   // The parent has a new size.
   void FollowParent();
 
-  HWND window() const { return window_; }
   HWND pageWindow() const { return page_ ? page_->window() : nullptr; }
   int currentPage() const { return currentPage_; }
 
-  void SetWindow(HWND window) { window_ = window; }
-  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
-
  private:
+  friend class ui::ObjectWindow<ProductWindow>;
+  INT_PTR OnMessage(UINT message, WPARAM w, LPARAM l);
   void Layout();
   void Nudge();
   void MovePage(const FrameLayout& layout);
@@ -53,9 +50,8 @@ class ProductWindow {
   void DrawHeader(const DRAWITEMSTRUCT& item);
   void DrawLinkButton(const DRAWITEMSTRUCT& item);
   void OpenLink();
-  HWND Item(int id) const { return GetDlgItem(window_, id); }
+  HWND Item(int id) const { return GetDlgItem(window(), id); }
 
-  HWND window_ = nullptr;
   HWND parent_ = nullptr;
   std::unique_ptr<PageDialog> page_;
   int currentPage_ = kNoPage;
@@ -64,9 +60,9 @@ class ProductWindow {
   FrameLayout layout_;
   bool headerOn_ = true;
   bool shownOnce_ = false;
-  PngImage header_;
+  images::PngImage header_;
   char link_[kUrlChars] = {};
-  Brush background_{CreateSolidBrush(kPageColour)};
+  win::BrushHandle background_{CreateSolidBrush(kPageColour)};
 };
 
 }  // namespace zelva::module

@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
-#include "WorkFolders.h"
 #include "TestFolder.h"
 #include "WideText.h"
+#include "WorkFolders.h"
 
 namespace archive_test {
-std::wstring Wide(const std::string& text) { return Cabinet::WideFromBytes(text, CP_UTF8); }
-std::string Narrow(const std::wstring& text) { return Cabinet::BytesFromWide(text, CP_UTF8); }
+std::wstring Wide(const std::string& text) { return zelva::win::WideFromBytes(text, CP_UTF8); }
+std::string Narrow(const std::wstring& text) { return zelva::win::BytesFromWide(text, CP_UTF8); }
 
 std::wstring Sample(const wchar_t* name) {
   return Wide(zelva::testing::WindowsPathOf(ZELVA_ARCHIVE_SAMPLES)) + L"\\" + name;
@@ -57,10 +57,10 @@ ScratchFolder::ScratchFolder() {
   static int serial = 0;
   path_ = std::wstring(temp) + L"zelva_archive_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
           std::to_wstring(serial++) + L"\\";
-  zelva::files::DeleteFolderTree(Cabinet::BytesFromWide(path_, CP_ACP).c_str());
+  zelva::files::DeleteFolderTree(zelva::win::BytesFromWide(path_, CP_ACP).c_str());
   CreateDirectoryW(path_.c_str(), nullptr);
 }
 
-ScratchFolder::~ScratchFolder() { zelva::files::DeleteFolderTree(Cabinet::BytesFromWide(path_, CP_ACP).c_str()); }
+ScratchFolder::~ScratchFolder() { zelva::files::DeleteFolderTree(zelva::win::BytesFromWide(path_, CP_ACP).c_str()); }
 
 }  // namespace archive_test

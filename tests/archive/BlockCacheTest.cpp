@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-using namespace Cabinet;
+using namespace zelva::archive;
 
 namespace {
 

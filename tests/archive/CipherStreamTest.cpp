@@ -2,7 +2,7 @@
 
 #include "CipherTestSupport.h"
 
-using namespace Cabinet;
+using namespace zelva::archive;
 using namespace cabinet_test;
 
 namespace {

@@ -27,16 +27,16 @@ inline std::vector<uint8_t> PatternBytes(size_t length, uint32_t seed) {
 }
 
 // The reference: every block enciphered over the whole image at once.
-inline std::vector<uint8_t> EncipherWhole(const Cabinet::CipherState& state, const std::vector<uint8_t>& plain) {
+inline std::vector<uint8_t> EncipherWhole(const zelva::archive::CipherState& state, const std::vector<uint8_t>& plain) {
   std::vector<uint8_t> out(plain);
   std::memcpy(out.data(), "CRYP", 4);
-  size_t body = out.size() - Cabinet::kPlainPrefix;
-  out.resize(Cabinet::kPlainPrefix + (body + 7) / 8 * 8, 0);
-  for (size_t at = Cabinet::kPlainPrefix; at < out.size(); at += 8) state.cipher.EncryptLittleEndian(&out[at]);
+  size_t body = out.size() - zelva::archive::kPlainPrefix;
+  out.resize(zelva::archive::kPlainPrefix + (body + 7) / 8 * 8, 0);
+  for (size_t at = zelva::archive::kPlainPrefix; at < out.size(); at += 8) state.cipher.EncryptLittleEndian(&out[at]);
   return out;
 }
 
-class MemorySource : public Cabinet::CipherSource {
+class MemorySource : public zelva::archive::CipherSource {
  public:
   explicit MemorySource(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
   bool SeekTo(uint32_t offset) override {
@@ -59,7 +59,7 @@ class MemorySource : public Cabinet::CipherSource {
   uint32_t at_ = 0;
 };
 
-class MemorySink : public Cabinet::CipherSink {
+class MemorySink : public zelva::archive::CipherSink {
  public:
   bool WriteAt(uint32_t offset, const uint8_t* data, uint32_t count) override {
     ++writes;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-using Cabinet::IsSafeEntryName;
+using zelva::archive::IsSafeEntryName;
 
 namespace {
 

@@ -12,6 +12,7 @@
 
 using namespace archive_test;
 using namespace Cabinet;
+using namespace zelva::archive;
 
 namespace {
 

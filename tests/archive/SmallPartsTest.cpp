@@ -4,7 +4,7 @@
 #include "HandleTable.h"
 #include "RangeHeaders.h"
 
-using namespace Cabinet;
+using namespace zelva::archive;
 
 namespace {
 

@@ -15,6 +15,7 @@
 
 using namespace archive_test;
 using namespace Cabinet;
+using namespace zelva::archive;
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "ArchiveCodes.h"
 #include "ArchiveTestSupport.h"
-#include "CipherTestSupport.h"
 #include "CabinetWriter.h"
+#include "CipherTestSupport.h"
 #include "Extract.h"
 #include "PackageKey.h"
 #include "TestFolder.h"
@@ -16,6 +16,7 @@
 
 using namespace archive_test;
 using namespace Cabinet;
+using namespace zelva::archive;
 
 namespace {
 
@@ -85,13 +86,13 @@ TEST(Writer, WideNamesUtcTimesAndAttributesReadBack) {
   writer.SetCipherKey(kPackageKeyLength, PackageKey());
   ASSERT_TRUE(writer.Create((work / L"wide.zlp").c_str()));
   ASSERT_TRUE(writer.AddFile(source.c_str(), L"Texture.\u65e5\u672c\\\u30c6.dds"));
-  ASSERT_TRUE(writer.AddFile(Cabinet::BytesFromWide(latin, CP_ACP).c_str(), "caf\xe9.txt"));
+  ASSERT_TRUE(writer.AddFile(zelva::win::BytesFromWide(latin, CP_ACP).c_str(), "caf\xe9.txt"));
   ASSERT_TRUE(writer.FlushCabinet());
   writer.Destroy();
   std::vector<Entry> entries = ReadBack(work / L"wide.zlp", work / L"x");
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(ReadAll(work / L"x\\Texture.\u65e5\u672c\\\u30c6.dds"), "wide source");
-  EXPECT_EQ(entries[1].name, Cabinet::WideFromBytes("caf\xe9.txt", CP_ACP));
+  EXPECT_EQ(entries[1].name, zelva::win::WideFromBytes("caf\xe9.txt", CP_ACP));
   EXPECT_EQ(ReadAll(work / (L"x\\" + entries[1].name)), "latin");
   // 0x80: the name is UTF-8; 0x100: the time is UTC.
   EXPECT_EQ(entries[1].attributes, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE | 0x80 | 0x100);
@@ -186,7 +187,7 @@ TEST(Writer, TemporaryFilesSkipTakenNamesAndAreRemoved) {
   const std::wstring temporary = work / L"tmp\\";
   CreateDirectoryW(temporary.c_str(), nullptr);
   WriteAll(temporary + L"CabTemp0001", "someone else's");
-  zelva::testing::TemporaryFolderOverride redirect(Cabinet::BytesFromWide(temporary, CP_ACP));
+  zelva::testing::TemporaryFolderOverride redirect(zelva::win::BytesFromWide(temporary, CP_ACP));
   TemporarySnapshot snapshot = {temporary};
   {
     CabinetWriter writer(&SnapshotTemporaryFiles, INT_PTR(&snapshot));

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Mostly the characters that matter.
   for (char16_t& c : name)
     if (c % 8 < 3) c = u".\\ "[c % 8];
-  if (!Cabinet::IsSafeEntryName(name)) return 0;
+  if (!zelva::archive::IsSafeEntryName(name)) return 0;
   if (name.empty() || name[0] == u'\\' || name.find(u':') != std::u16string::npos) std::abort();
   int depth = 0;
   size_t start = 0;

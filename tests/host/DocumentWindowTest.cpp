@@ -6,15 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "CommandQueueService.h"
 #include "DocumentService.h"
 #include "FallbackViews.h"
-#include "GdiplusInclude.h"
+#include "GdiplusSession.h"
 #include "HostCommands.h"
 #include "HostResources.h"
 #include "HostState.h"
+#include "OleSession.h"
 #include "SharedDrawing.h"
 #include "TestFolder.h"
 
@@ -43,11 +45,11 @@ std::wstring TextOf(HWND window) {
 class DocumentWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    OleInitialize(nullptr);
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::GdiplusStartup(&gdiplus_, &input, nullptr);
-    skin::CreateSharedDrawing();
-    skin::LoadSharedImages(GetModuleHandleA(nullptr));
+    ole_ = std::make_unique<win::OleSession>();
+    gdiplus_ = std::make_unique<win::GdiplusSession>();
+    gdiplus_->Start();
+    drawing_ = std::make_unique<skin::SharedDrawingScope>();
+    drawing_->LoadImages(GetModuleHandleA(nullptr));
     WNDCLASSA type = {};
     type.lpfnWndProc = &DefWindowProcA;
     type.hInstance = GetModuleHandleA(nullptr);
@@ -55,9 +57,9 @@ class DocumentWindowTest : public ::testing::Test {
     RegisterClassA(&type);
   }
   static void TearDownTestSuite() {
-    skin::DestroySharedDrawing();
-    Gdiplus::GdiplusShutdown(gdiplus_);
-    OleUninitialize();
+    drawing_.reset();
+    gdiplus_.reset();
+    ole_.reset();
   }
 
   void SetUp() override {
@@ -83,10 +85,14 @@ class DocumentWindowTest : public ::testing::Test {
   TestFolder folder_;
   std::string changelog_;
   HWND main_ = nullptr;
-  static ULONG_PTR gdiplus_;
+  static std::unique_ptr<win::OleSession> ole_;
+  static std::unique_ptr<win::GdiplusSession> gdiplus_;
+  static std::unique_ptr<skin::SharedDrawingScope> drawing_;
 };
 
-ULONG_PTR DocumentWindowTest::gdiplus_ = 0;
+std::unique_ptr<win::OleSession> DocumentWindowTest::ole_;
+std::unique_ptr<win::GdiplusSession> DocumentWindowTest::gdiplus_;
+std::unique_ptr<skin::SharedDrawingScope> DocumentWindowTest::drawing_;
 
 // The host's own changelog command, read-only; "Back" releases the queue once.
 TEST_F(DocumentWindowTest, ChangelogIsReadOnlyAndBackReleasesTheQueueOnce) {

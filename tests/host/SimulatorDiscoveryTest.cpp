@@ -1,13 +1,16 @@
-#include "SimulatorDiscovery.h"
-
+// Simulator discovery, the elevation check and the file association, each
+// on the prefix's real registry.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "DialogAnswerer.h"
+#include "Elevation.h"
+#include "FileAssociation.h"
 #include "HostPaths.h"
 #include "HostState.h"
 #include "RegistryScope.h"
+#include "SimulatorDiscovery.h"
 #include "TestFolder.h"
 
 using namespace zelva;

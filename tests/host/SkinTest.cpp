@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "HeapCheck.h"
 #include "HostCommands.h"
 #include "HostState.h"
 #include "SkinComboBox.h"
@@ -72,6 +73,47 @@ TEST_F(SkinComboBoxTest, CallersSeeOnlyTheirOwnItemsAndFrameItemsChooseNothing) 
   }
   ASSERT_EQ(g_commands.size(), 1u);
   EXPECT_EQ(g_commands[0], MAKEWPARAM(77, CBN_SELENDOK));
+}
+
+// Refuses every window created inside a skinned list: its inner combo box.
+int g_refusedInner = 0;
+LRESULT CALLBACK RefuseInnerList(int code, WPARAM w, LPARAM l) {
+  if (code == HCBT_CREATEWND) {
+    HWND parent = reinterpret_cast<CBT_CREATEWNDA*>(l)->lpcs->hwndParent;
+    char name[64] = {};
+    if (parent != nullptr && GetClassNameA(parent, name, sizeof(name)) > 0 && lstrcmpA(name, kSkinComboBoxClass) == 0) {
+      ++g_refusedInner;
+      return 1;
+    }
+  }
+  return CallNextHookEx(nullptr, code, w, l);
+}
+
+TEST(SkinComboBoxCreation, InnerListThatCannotBeCreatedFreesTheListOnce) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  host::ResetContext(instance);
+  ASSERT_TRUE(skin::RegisterSkinComboBox(instance));
+  HWND parent = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, instance, nullptr);
+  ASSERT_NE(parent, nullptr);
+  HHOOK hook = SetWindowsHookExA(WH_CBT, &RefuseInnerList, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  g_refusedInner = 0;
+  HWND list = nullptr;
+  int repeatedFrees = 0, liveBlocks = 0;
+  {
+    zelva::testing::HeapCheck heap;
+    // Longer than a string keeps inline, so the list's own text is a block too.
+    SkinComboBoxParameters parameters{kSkinComboBoxDark, "Choose one of the installed variants"};
+    list = CreateWindowA(kSkinComboBoxClass, "", WS_CHILD, 0, 0, 232, 200, parent, nullptr, instance, &parameters);
+    repeatedFrees = heap.repeatedFrees();
+    liveBlocks = heap.liveBlocks();
+  }
+  UnhookWindowsHookEx(hook);
+  DestroyWindow(parent);
+  EXPECT_EQ(g_refusedInner, 1);
+  EXPECT_EQ(list, nullptr);
+  EXPECT_EQ(repeatedFrees, 0);
+  EXPECT_EQ(liveBlocks, 0);  // and nothing left behind either
 }
 
 TEST_F(SkinComboBoxTest, HoverButtonTracksTheMouse) {

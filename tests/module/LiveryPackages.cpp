@@ -34,7 +34,7 @@ void CollectFiles(const std::string& folder, const std::string& prefix, std::map
 
 bool WritePackage(const std::string& workFolder, const std::string& packagePath, const std::vector<PackageEntry>& entries) {
   Cabinet::CabinetWriter writer;
-  writer.SetCipherKey(Cabinet::kPackageKeyLength, Cabinet::PackageKey());
+  writer.SetCipherKey(zelva::archive::kPackageKeyLength, zelva::archive::PackageKey());
   if (!writer.Create(packagePath.c_str())) return false;
   int serial = 0;
   for (const PackageEntry& entry : entries) {

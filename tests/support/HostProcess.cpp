@@ -8,43 +8,45 @@ const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Expl
 }
 
 AppDataOverride::AppDataOverride(const std::string& folder) {
-  RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_, nullptr);
-  DWORD size = sizeof(previous_);
-  hadPrevious_ =
-      RegQueryValueExA(key_, "AppData", nullptr, &type_, reinterpret_cast<BYTE*>(previous_), &size) == ERROR_SUCCESS;
-  RegSetValueExA(key_, "AppData", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+  RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, key_.receive(),
+                  nullptr);
+  hadPrevious_ = RegQueryValueExA(key_.get(), "AppData", nullptr, &type_, nullptr, nullptr) == ERROR_SUCCESS &&
+                 win::ReadRegistryString(key_.get(), "AppData", previous_) == ERROR_SUCCESS;
+  RegSetValueExA(key_.get(), "AppData", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
                  DWORD(folder.size() + 1));
 }
 
 AppDataOverride::~AppDataOverride() {
   if (hadPrevious_)
-    RegSetValueExA(key_, "AppData", 0, type_, reinterpret_cast<const BYTE*>(previous_), DWORD(strlen(previous_) + 1));
+    RegSetValueExA(key_.get(), "AppData", 0, type_, reinterpret_cast<const BYTE*>(previous_),
+                   DWORD(strlen(previous_) + 1));
   else
-    RegDeleteValueA(key_, "AppData");
-  RegCloseKey(key_);
+    RegDeleteValueA(key_.get(), "AppData");
 }
 
 Process::Process(const std::string& program, const std::string& arguments, const std::string& folder) {
   std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &info_))
-    info_ = {};
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+    return;
+  CloseHandle(info.hThread);
+  process_.reset(info.hProcess);
+  id_ = info.dwProcessId;
 }
 
 Process::~Process() {
   if (!started()) return;
-  if (Wait(20000) == STILL_ACTIVE) TerminateProcess(info_.hProcess, 99);
-  CloseHandle(info_.hThread);
-  CloseHandle(info_.hProcess);
+  if (Wait(20000) == STILL_ACTIVE) TerminateProcess(process_.get(), 99);
 }
 
 DWORD Process::Wait(DWORD timeoutMs) {
   if (!started()) return DWORD(-1);
-  WaitForSingleObject(info_.hProcess, timeoutMs);
+  WaitForSingleObject(process_.get(), timeoutMs);
   DWORD code = DWORD(-1);
-  GetExitCodeProcess(info_.hProcess, &code);
+  GetExitCodeProcess(process_.get(), &code);
   return code;
 }
 

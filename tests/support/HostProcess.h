@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Handles.h"
+#include "Registry.h"
 #include "TestFolder.h"
 
 namespace zelva::testing {
@@ -20,7 +22,7 @@ class AppDataOverride {
   AppDataOverride& operator=(const AppDataOverride&) = delete;
 
  private:
-  HKEY key_ = nullptr;
+  win::RegistryKey key_;
   DWORD type_ = REG_EXPAND_SZ;
   char previous_[MAX_PATH] = {};
   bool hadPrevious_ = false;
@@ -34,13 +36,14 @@ class Process {
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
 
-  bool started() const { return info_.hProcess != nullptr; }
-  DWORD id() const { return info_.dwProcessId; }
+  bool started() const { return process_.valid(); }
+  DWORD id() const { return id_; }
   // The exit code, or STILL_ACTIVE when it did not end in time.
   DWORD Wait(DWORD timeoutMs = 60000);
 
  private:
-  PROCESS_INFORMATION info_ = {};
+  win::KernelHandle process_;
+  DWORD id_ = 0;
 };
 
 // A program folder with the host, its settings module and chosen libraries,

@@ -19,7 +19,7 @@ PackageMaker& PackageMaker::AddFile(const std::string& name, const std::string& 
 
 bool PackageMaker::Write(const std::string& path, bool enciphered) const {
   Cabinet::CabinetWriter writer;
-  if (enciphered) writer.SetCipherKey(Cabinet::kPackageKeyLength, Cabinet::PackageKey());
+  if (enciphered) writer.SetCipherKey(zelva::archive::kPackageKeyLength, zelva::archive::PackageKey());
   bool written = writer.Create(path.c_str());
   for (const auto& [name, staged] : entries_) written = written && writer.AddFile(staged.c_str(), name.c_str());
   written = written && writer.FlushCabinet();

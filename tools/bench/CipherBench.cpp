@@ -11,7 +11,7 @@
 
 namespace {
 
-class MemorySource : public Cabinet::CipherSource {
+class MemorySource : public zelva::archive::CipherSource {
  public:
   explicit MemorySource(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
   bool SeekTo(uint32_t offset) override {
@@ -41,8 +41,8 @@ int main() {
   const size_t size = 64u << 20;
   std::vector<uint8_t> data(size);
   for (size_t i = 0; i < size; ++i) data[i] = uint8_t(i * 2654435761u >> 13);
-  Cabinet::CipherState state;
-  state.SetKey(Cabinet::kPackageKeyLength, Cabinet::PackageKey());
+  zelva::archive::CipherState state;
+  state.SetKey(zelva::archive::kPackageKeyLength, zelva::archive::PackageKey());
 
   double best = 1e9;
   for (int round = 0; round < 3; ++round) {
@@ -54,7 +54,7 @@ int main() {
   std::printf("blowfish-ecb %.1f\n", size / best / 1e6);
 
   // What the decoder does: an 8-byte block header, then up to 32 KiB of data.
-  std::vector<uint8_t> buffer(Cabinet::kDecipherBufferSize), out(40000);
+  std::vector<uint8_t> buffer(zelva::archive::kDecipherBufferSize), out(40000);
   MemorySource source(data);
   best = 1e9;
   for (int round = 0; round < 3; ++round) {
@@ -64,7 +64,7 @@ int main() {
     while (at + 32768 < size) {
       uint32_t count = header ? 8 : 32760;
       source.SeekTo(at);
-      if (Cabinet::DecipherRead(state, buffer.data(), source, at, out.data(), count) != count) return 1;
+      if (zelva::archive::DecipherRead(state, buffer.data(), source, at, out.data(), count) != count) return 1;
       at += count;
       header = !header;
     }

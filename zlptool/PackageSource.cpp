@@ -46,7 +46,7 @@ RunResult FromFile(const std::wstring& package, const std::wstring& target, cons
   }
   std::wstring path = FullPath(package);
   result.enciphered = StartsEnciphered(path);
-  if (result.enciphered) reader.SetCipherKey(Cabinet::kPackageKeyLength, Cabinet::PackageKey());
+  if (result.enciphered) reader.SetCipherKey(zelva::archive::kPackageKeyLength, zelva::archive::PackageKey());
   reader.SetCallbacks(callbacks);
   result.ok = reader.Extract(path.c_str(), target.c_str(), user);
   result.error = reader.GetError();
@@ -65,7 +65,7 @@ RunResult FromUrl(const Options& options, const std::wstring& url, const std::ws
   reader.SetCallbacks(callbacks);
   // Whether it is enciphered shows only in its first bytes: try the key first.
   for (bool keyed : {true, false}) {
-    reader.SetCipherKey(keyed ? Cabinet::kPackageKeyLength : 0, Cabinet::PackageKey());
+    reader.SetCipherKey(keyed ? zelva::archive::kPackageKeyLength : 0, zelva::archive::PackageKey());
     result.enciphered = keyed;
     result.ok = reader.OpenUrl(url.c_str(), L"", options.blockSize) &&
                 reader.Extract(Cabinet::kUrlCabinetPath, target.c_str(), user);

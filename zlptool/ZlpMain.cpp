@@ -43,13 +43,13 @@ void __cdecl LogToStderr(const char* format, ...) {
 
 }  // namespace
 
-std::string Utf8(const std::wstring& text) { return Cabinet::BytesFromWide(text, CP_UTF8); }
+std::string Utf8(const std::wstring& text) { return zelva::win::BytesFromWide(text, CP_UTF8); }
 
 }  // namespace zlptool
 
 int wmain(int argc, wchar_t** argv) {
   using namespace zlptool;
-  Cabinet::SetLogFunction(&LogToStderr);
+  zelva::archive::SetLogFunction(&LogToStderr);
   Options options;
   std::wstring command;
   for (int i = 1; i < argc; ++i) {

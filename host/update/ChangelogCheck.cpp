@@ -1,8 +1,8 @@
 #include "ChangelogCheck.h"
 
-#include <cstring>
-#include <vector>
+#include <string>
 
+#include "DocumentService.h"
 #include "FileStamp.h"
 #include "FixedText.h"
 
@@ -16,13 +16,9 @@ void ShowHostChangelog(HostContext& context) {
   text::CopyBounded(path, context.programFolder);
   text::AppendBounded(path, "Changelog.txt");
 
-  static const wchar_t kTitle[] = L"Hangardesk Changelog";
-  int pathChars = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
-  if (pathChars <= 0) return;
-  std::vector<wchar_t> request(size_t(pathChars) + sizeof(kTitle) / sizeof(wchar_t));
-  MultiByteToWideChar(CP_ACP, 0, path, -1, request.data(), pathChars);
-  std::memcpy(request.data() + pathChars, kTitle, sizeof(kTitle));
-  context.hostCommand(kHostShowDocument, reinterpret_cast<const char*>(request.data()), nullptr);
+  std::wstring request = document::ShowDocumentRequest(path, L"Hangardesk Changelog");
+  if (request.empty()) return;
+  context.hostCommand(kHostShowDocument, reinterpret_cast<const char*>(request.c_str()), nullptr);
 }
 
 bool CheckChangelog(HostContext& context) {

@@ -1,6 +1,8 @@
-#include "ImageResource.h"
+#include "GdiplusSession.h"
 
-namespace zelva::module {
+#include "GdiplusInclude.h"
+
+namespace zelva::win {
 
 bool GdiplusSession::Start() {
   if (token_ != 0) return true;
@@ -15,4 +17,4 @@ void GdiplusSession::Stop() {
   token_ = 0;
 }
 
-}  // namespace zelva::module
+}  // namespace zelva::win

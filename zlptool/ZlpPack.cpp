@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CabinetWriter.h"
+#include "Handles.h"
 #include "PackageKey.h"
 #include "ZlpTool.h"
 
@@ -25,15 +26,14 @@ bool LessIgnoringCase(const std::wstring& a, const std::wstring& b) {
 // Files below folder in name order, with names relative to the top folder.
 void CollectFolder(const std::wstring& folder, const std::wstring& prefix, std::vector<Input>& inputs) {
   WIN32_FIND_DATAW entry;
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return;
+  zelva::win::FileSearch search((folder + L"\\*").c_str(), entry);
+  if (!search.found()) return;
   std::vector<std::wstring> files, folders;
   do {
     std::wstring name = entry.cFileName;
     if (name == L"." || name == L"..") continue;
     (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? folders : files).push_back(name);
-  } while (FindNextFileW(search, &entry));
-  FindClose(search);
+  } while (search.Next(entry));
   std::sort(files.begin(), files.end(), LessIgnoringCase);
   std::sort(folders.begin(), folders.end(), LessIgnoringCase);
   for (const std::wstring& name : files) inputs.push_back({folder + L"\\" + name, prefix + name});
@@ -77,7 +77,7 @@ int Pack(const Options& options) {
     return kFailed;
   }
   Cabinet::CabinetWriter writer;
-  if (!options.plain) writer.SetCipherKey(Cabinet::kPackageKeyLength, Cabinet::PackageKey());
+  if (!options.plain) writer.SetCipherKey(zelva::archive::kPackageKeyLength, zelva::archive::PackageKey());
   if (!writer.Create(FullPath(options.arguments[0]).c_str())) return ReportWriterFailure("create", writer);
   for (const Input& input : inputs) {
     if (!writer.AddFile(input.path.c_str(), input.name.c_str())) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "Handles.h"
 #include "HostLog.h"
 
 namespace zelva::host {
@@ -15,20 +16,18 @@ bool FileStamp(const char* path, char* stamp, size_t capacity) {
   if (capacity > 0) stamp[0] = '\0';
   if (path == nullptr || capacity < kFileStampChars) return false;
 
-  HANDLE file = INVALID_HANDLE_VALUE;
+  win::FileHandle file;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    file = CreateFileA(path, 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) break;
+    file.reset(CreateFileA(path, 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (file) break;
     DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return false;
     HostLog("\t\t\tError: %d\n", int(error));
   }
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (!file) return false;
 
   FILETIME written = {};
-  BOOL ok = GetFileTime(file, nullptr, nullptr, &written);
-  CloseHandle(file);
-  if (!ok) return false;
+  if (!GetFileTime(file.get(), nullptr, nullptr, &written)) return false;
   long long intervals = (static_cast<long long>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
   std::snprintf(stamp, capacity, "%lld", intervals);
   return true;
