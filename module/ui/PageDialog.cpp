@@ -8,28 +8,11 @@ namespace {
 
 constexpr int kPerformancePage = 2;
 
-const PageEntry kPages[kPageCount] = {
-    {IDD_PAGE_HOME, IDP_PAGE_HEADER},         // product home page
-    {IDD_PAGE, IDP_PAGE_HEADER},              // Livery Manager
-    {IDD_PAGE_PERFORMANCE, IDP_PAGE_HEADER},  // Performance Manager
-    {IDD_PAGE, IDP_PAGE_HEADER},              // Documentation
-    {IDD_PAGE, IDP_PAGE_HEADER},              // Aircraft Specific Settings
-    {IDD_PAGE, IDP_PAGE_HEADER},              // Version
-    {IDD_PAGE, IDP_PAGE_HEADER},              // Livery Downloader
-    {IDD_PAGE, IDP_PAGE_HEADER},              // panel display settings
-    {IDD_PAGE, IDP_PAGE_HEADER},              // Sound Settings
-    {IDD_PAGE_EXPANSIONS, IDP_EXPANSIONS_HEADER},
-};
-
 }  // namespace
 
-const PageEntry* FindPage(int page) { return page >= 0 && page < kPageCount ? &kPages[page] : nullptr; }
-
-std::unique_ptr<PageDialog> PageDialog::Create(int page, HWND area, HWND productWindow) {
-  const PageEntry* entry = FindPage(page);
-  if (entry == nullptr) return nullptr;
+std::unique_ptr<Page> PageDialog::Create(int page, int dialogTemplate, HWND area, HWND productWindow) {
   std::unique_ptr<PageDialog> dialog(new PageDialog(page, productWindow));
-  if (CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(entry->dialogTemplate), area, &PageDialog::DialogProcedure,
+  if (CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(dialogTemplate), area, &PageDialog::DialogProcedure,
                          reinterpret_cast<LPARAM>(dialog.get())) == nullptr)
     return nullptr;
   return dialog;

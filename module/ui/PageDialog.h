@@ -1,6 +1,5 @@
-// The ten pages of the product window: which dialog and header image each
-// uses, and the page window itself. A page whose content is not built yet
-// shows an empty body under its header.
+// The plain page: its dialog template under the page's header, with nothing
+// of its own but the back button of the second options view.
 #pragma once
 
 #include <windows.h>
@@ -9,32 +8,16 @@
 
 #include "Gdi.h"
 #include "ObjectWindow.h"
+#include "Page.h"
 
 namespace zelva::module {
 
-// The light grey behind the product window and its pages.
-constexpr COLORREF kPageColour = RGB(241, 241, 241);
-
-constexpr int kPageCount = 10;
-constexpr int kNoPage = 255;
-
-// Asks the product window to switch pages after the current message;
-// wParam is the page number.
-constexpr UINT kShowPageMessage = WM_APP + 20;
-
-struct PageEntry {
-  int dialogTemplate;
-  int headerImage;
-};
-
-// Null for a number that is no page.
-const PageEntry* FindPage(int page);
-
-class PageDialog : public ui::ObjectWindow<PageDialog> {
+class PageDialog : public Page, public ui::ObjectWindow<PageDialog> {
  public:
   // Creates the page's dialog inside area; null when it cannot be created.
-  static std::unique_ptr<PageDialog> Create(int page, HWND area, HWND productWindow);
-  ~PageDialog() { DestroyWindowNow(); }
+  static std::unique_ptr<Page> Create(int page, int dialogTemplate, HWND area, HWND productWindow);
+  ~PageDialog() override { DestroyWindowNow(); }
+  HWND window() const override { return ObjectWindow::window(); }
 
  private:
   friend class ui::ObjectWindow<PageDialog>;

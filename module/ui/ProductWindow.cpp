@@ -89,7 +89,7 @@ void ProductWindow::ShowPage(int page) {
   CallHost(kHostCloseDocument);
 
   page_.reset();
-  page_ = PageDialog::Create(page, Item(IDC_PAGE_AREA), window());
+  page_ = CreatePage(page, Item(IDC_PAGE_AREA), window());
   if (!page_) {
     // Nothing to scroll any more.
     pageWidth_ = pageHeight_ = 0;

@@ -10,7 +10,7 @@
 #include "FrameLayout.h"
 #include "Gdi.h"
 #include "ObjectWindow.h"
-#include "PageDialog.h"
+#include "Page.h"
 #include "PngResource.h"
 #include "ZelvaContract.h"
 
@@ -53,7 +53,7 @@ class ProductWindow : public ui::ObjectWindow<ProductWindow> {
   HWND Item(int id) const { return GetDlgItem(window(), id); }
 
   HWND parent_ = nullptr;
-  std::unique_ptr<PageDialog> page_;
+  std::unique_ptr<Page> page_;
   int currentPage_ = kNoPage;
   int pageWidth_ = 0, pageHeight_ = 0;
   int horizontalPosition_ = 0, verticalPosition_ = 0;

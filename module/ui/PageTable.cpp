@@ -1,0 +1,34 @@
+#include "Page.h"
+
+#include "ModuleResources.h"
+#include "PageDialog.h"
+
+namespace zelva::module {
+namespace {
+
+// One row per page; a page's own room adds its factory here.
+const PageEntry kPages[kPageCount] = {
+    {IDD_PAGE_HOME, IDP_PAGE_HEADER, nullptr},         // product home page
+    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Manager
+    {IDD_PAGE_PERFORMANCE, IDP_PAGE_HEADER, nullptr},  // second options view
+    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Documentation
+    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Aircraft Specific Settings
+    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Version
+    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
+    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // panel display settings
+    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Sound Settings
+    {IDD_PAGE_EXPANSIONS, IDP_EXPANSIONS_HEADER, nullptr},
+};
+
+}  // namespace
+
+const PageEntry* FindPage(int page) { return page >= 0 && page < kPageCount ? &kPages[page] : nullptr; }
+
+std::unique_ptr<Page> CreatePage(int page, HWND area, HWND productWindow) {
+  const PageEntry* entry = FindPage(page);
+  if (entry == nullptr) return nullptr;
+  PageFactory create = entry->create != nullptr ? entry->create : &PageDialog::Create;
+  return create(page, entry->dialogTemplate, area, productWindow);
+}
+
+}  // namespace zelva::module
