@@ -46,4 +46,37 @@ std::vector<int> OrderLiveries(const std::vector<std::string>& names, OrderLog l
   return order;
 }
 
+bool SortEntries(AircraftConfig& config, OrderLog log, void* context) {
+  auto note = [&](const char* format, int value = 0) {
+    if (log != nullptr) log(context, format, value);
+  };
+  note("\nsCount=0\n");
+  int count = 0;
+  for (;; ++count) {
+    note("\nchar szFltSim[12]\n");
+    note("\nfltsim.%01d\n", count);
+    note("\nchar szTitle[10]\n");
+    note("\nui_variation\n");
+    if (config.Value(count, "ui_variation", 10).empty()) break;
+    note("Counted livery: fltsim.%01d\n", count);
+  }
+  note("Stopped Counting because nothing at livery: fltsim.%01d\n", count);
+
+  note("\nSpace allocated to store livery data\n");
+  std::vector<std::string> names(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    note("scanned livery: fltsim.%01d\n", i);
+    names[size_t(i)] = config.Value(i, "ui_variation", 100);
+    note("Sort List step for : fltsim.%01d\n", i);
+  }
+  std::vector<int> order = OrderLiveries(names, log, context);
+  bool moved = false;
+  for (int i = 0; i < count; ++i) {
+    note("printing %01d to the config file.\n", i);
+    moved = moved || order[size_t(i)] != i;
+  }
+  if (moved) config.ArrangeEntries(order);
+  return moved;
+}
+
 }  // namespace zelva::livery

@@ -105,9 +105,9 @@ int WriteEntry(LiveryFacts& livery, const char* workConfig) {
   const std::string section = ReadProfileSection(workConfig, kLiverySection);
   if (livery.reinstall) {
     Log("\tUpdating aircraft.cfg\n");
-    // c_str() adds the second terminator that ends the list.
-    WritePrivateProfileSectionA(EntrySection(livery.entry).c_str(), section.c_str(), livery.configPath);
-    return kResultDone;
+    RewriteResult result = ReplaceLiveryEntry(livery.configPath, livery.entry, section, false);
+    // A refusal has been shown to the user already.
+    return result == RewriteResult::Done || ShowRewriteFailure(result) ? kResultDone : kResultDeclined;
   }
   int entry = livery.entry;
   for (;; ++entry) {
