@@ -148,6 +148,12 @@ RewriteResult ConfigRewrite::Commit() {
   }
 }
 
+livery::AircraftConfig ReadAircraftConfig(const char* cfgPath) {
+  std::string text;
+  if (cfgPath == nullptr || !ReadWhole(cfgPath, text)) return livery::AircraftConfig();
+  return livery::AircraftConfig(text);
+}
+
 bool ShowRewriteFailure(RewriteResult result) {
   switch (result) {
     case RewriteResult::Done:

@@ -47,6 +47,10 @@ class ConfigRewrite {
   bool read_ = false;
 };
 
+// The file as it is now, for many lookups at the cost of one read; without
+// entries when it cannot be read.
+livery::AircraftConfig ReadAircraftConfig(const char* cfgPath);
+
 // Shows the message insertion has always shown for a failure (none for
 // Refused); false.
 bool ShowRewriteFailure(RewriteResult result);

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,28 @@ namespace {
 class LogBlock {
  public:
   ~LogBlock() { Flush(); }
+  // The sort's formats are a few constant texts with at most one "%01d",
+  // given over and over: split once each, they cost an append apiece, where
+  // printf would be the sort's main cost for a shuffled fleet.
   void Add(const char* format, int value) {
-    char line[128];
-    int length = std::snprintf(line, sizeof(line), format, value);
-    if (length > 0) text_.append(line, size_t(length) < sizeof(line) ? size_t(length) : sizeof(line) - 1);
+    const Split& split = SplitOf(format);
+    if (split.plain) {
+      text_.append(format, split.before);
+      if (split.after != nullptr) {
+        char digits[16];
+        char* first = digits + sizeof(digits);
+        unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+        do *--first = char('0' + magnitude % 10);
+        while ((magnitude /= 10) != 0);
+        if (value < 0) *--first = '-';
+        text_.append(first, size_t(digits + sizeof(digits) - first));
+        text_ += split.after;
+      }
+    } else {
+      char line[128];
+      int length = std::snprintf(line, sizeof(line), format, value);
+      if (length > 0) text_.append(line, size_t(length) < sizeof(line) ? size_t(length) : sizeof(line) - 1);
+    }
     if (text_.size() >= kBlockChars) Flush();
   }
   void Flush() {
@@ -30,8 +49,29 @@ class LogBlock {
   }
 
  private:
+  struct Split {
+    const char* format = nullptr;
+    bool plain = false;            // nothing but one "%01d" to fill in, or none
+    size_t before = 0;             // characters before it
+    const char* after = nullptr;   // the rest after it; null without one
+  };
+  const Split& SplitOf(const char* format) {
+    for (const Split& known : splits_)
+      if (known.format == format) return known;
+    Split split;
+    split.format = format;
+    const char* number = std::strstr(format, "%01d");
+    const char* percent = std::strchr(format, '%');
+    split.before = number != nullptr ? size_t(number - format) : std::strlen(format);
+    split.after = number != nullptr ? number + 4 : nullptr;
+    split.plain = percent == number && (number == nullptr || std::strchr(number + 4, '%') == nullptr);
+    splits_.push_back(split);
+    return splits_.back();
+  }
+
   static constexpr size_t kBlockChars = 64 * 1024;
   std::string text_;
+  std::vector<Split> splits_;
 };
 
 void LogStep(void* block, const char* format, int value) { static_cast<LogBlock*>(block)->Add(format, value); }
@@ -65,9 +105,10 @@ bool AppendLiveryEntries(int variant, const std::vector<std::string>& sectionTex
     rewrite.config().InsertEntry(rewrite.config().CountEntries(), section);
   Log("\nSorting liveries in: %s\n", path);
   LogBlock log;
-  SortLogged(rewrite, log);
+  bool changed = SortLogged(rewrite, log) || !sectionTexts.empty();
+  bool written = !changed || rewrite.Commit() == RewriteResult::Done;
   log.Add("\n done with all \n", 0);
-  return rewrite.Commit() == RewriteResult::Done;
+  return written;
 }
 
 }  // namespace zelva::module

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ArchiveCodes.h"
+#include "ConfigRewrite.h"
 #include "FixedText.h"
 #include "InstallCommon.h"
 #include "InstallMessages.h"
@@ -80,15 +81,16 @@ int AllowWriting(const char* configPath) {
 
 // Finds the entry of a livery with the same title; asks whether to reinstall it.
 int FindInstalledEntry(LiveryFacts& livery) {
+  // One read for all entries: a profile lookup per entry costs a large fleet dearly.
+  const livery::AircraftConfig installed = ReadAircraftConfig(livery.configPath);
   for (int entry = 0;; ++entry) {
-    char title[200];
-    ReadProfileText(livery.configPath, EntrySection(entry).c_str(), "title", "", title);
-    if (title[0] == '\0') {
+    const std::string title = installed.Value(entry, "title", 200);
+    if (title.empty()) {
       Log("\tLivery not already installed\n");
       livery.entry = entry;
       return kResultDone;
     }
-    if (_stricmp(title, livery.title) != 0) continue;
+    if (_stricmp(title.c_str(), livery.title) != 0) continue;
     Log("\tLivery already installed\n");
     if (AskFormatted("Livery Already Installed", MB_YESNO | MB_ICONQUESTION,
                 "The following livery already exists:\n%s\n\nWould you like to reinstall?", livery.name) != IDYES) {
