@@ -44,13 +44,7 @@ bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 
 }  // namespace
 
-void RemoveAirframeSettings(const char*, const char*, int, const char* aircraftFolder, int entry) {
-  if (aircraftFolder == nullptr) return;
-  RemoveSettingsFiles(ReadProfileValue(ConfigOf(aircraftFolder).c_str(), EntrySection(entry).c_str(), "atc_id", 20),
-                      entry);
-}
-
-void RemoveSettingsFiles(const std::string& registration, int entry) {
+void RemoveAirframeSettings(const std::string& registration, int entry) {
   std::string atcId = SafeRegistration(registration, entry);
   std::string folder = AirframeSettingsFolder(false);
   if (atcId.empty() || folder.empty()) return;

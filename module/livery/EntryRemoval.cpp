@@ -86,7 +86,7 @@ int RemoveLiveryEntries(const std::vector<int>& entries, int variant) {
     return kResultDeclined;
   }
   for (const RemovedEntry& entry : removed) {
-    RemoveSettingsFiles(entry.registration, entry.entry);
+    RemoveAirframeSettings(entry.registration, entry.entry);
     DeleteTextureFolder(folder, config, entry.entry, entry.texture);
   }
   return kResultDone;

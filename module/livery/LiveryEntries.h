@@ -47,11 +47,10 @@ bool AppendLiveryEntries(int variant, const std::vector<std::string>& sectionTex
 int RemoveLiveryEntries(const std::vector<int>& entries, int variant);
 int RemoveLiveryEntry(int entry, int variant);
 
-void RemoveAirframeSettings(const char* title, const char* textureFolderName, int variant, const char* aircraftFolder,
-                            int entry);
-// The settings file of a registration and its backup copy (none for an empty
-// registration or one that names no plain file; entry is for the log).
-void RemoveSettingsFiles(const std::string& registration, int entry);
+// Deletes the settings file of a registration (an entry's atc_id, read
+// before the entry went) and its backup copy; nothing for an empty one or one
+// that names no plain file. entry is for the log.
+void RemoveAirframeSettings(const std::string& registration, int entry);
 void InstallAirframeSettings(const char* textureFolderName, const char* texture, int variant,
                              const char* aircraftFolder, const char* workFolder, const char* title, bool reinstall,
                              int entry);
