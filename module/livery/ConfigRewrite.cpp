@@ -6,7 +6,7 @@
 #include <new>
 #include <set>
 
-#include "FileHandles.h"
+#include "Handles.h"
 #include "LiveryFiles.h"
 
 namespace zelva::module {
@@ -42,7 +42,7 @@ void MarkBackedUp(const std::string& path) {
 }
 
 bool ReadWhole(const std::string& path, std::string& content) {
-  files::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  win::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size;
   if (!file.valid() || !GetFileSizeEx(file.get(), &size)) return false;
@@ -62,7 +62,7 @@ bool ReadWhole(const std::string& path, std::string& content) {
 
 // Written and flushed; the hook hears of each step while the file is open.
 bool WriteWhole(const std::string& path, const std::string& content, bool reportSteps) {
-  files::FileHandle file(
+  win::FileHandle file(
       CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return false;
   size_t done = 0;

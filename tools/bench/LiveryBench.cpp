@@ -25,6 +25,7 @@
 #include "ModuleLoader.h"
 #include "PackageArchive.h"
 #include "ProductTemplate.h"
+#include "WideText.h"
 #include "WorkFolders.h"
 
 using namespace zelva;
@@ -100,7 +101,7 @@ int main(int argc, char** argv) {
     CreateDirectoryA(floorFolder.c_str(), nullptr);
     double start = Now();
     module::PackageArchive archive(argv[3]);
-    if (!archive.Open() || !archive.ExtractSelected(module::WideFromAnsi(floorFolder.c_str()).c_str(), &SelectTextures, 0)) {
+    if (!archive.Open() || !archive.ExtractSelected(win::WideFromAnsi(floorFolder.c_str()).c_str(), &SelectTextures, 0)) {
       std::fprintf(stderr, "extraction failed\n");
       return 1;
     }
