@@ -95,19 +95,19 @@ void DrawOptionsBanner(const DRAWITEMSTRUCT& item, const images::PngImage& emble
   Gdiplus::SolidBrush pale{Gdiplus::Color(0xFFC8D4E6)};
   Gdiplus::StringFormat centred;
   centred.SetAlignment(Gdiplus::StringAlignmentCenter);
-  std::unique_ptr<Gdiplus::Font> large = PageFont(26.0f, Gdiplus::FontStyleBold);
+  std::unique_ptr<Gdiplus::Font> large = PageFont(19.0f, Gdiplus::FontStyleBold);
   std::unique_ptr<Gdiplus::Font> small = PageFont(13.0f, Gdiplus::FontStyleRegular);
-  std::wstring product = win::WideFromAnsi(Product().displayName);
-  size_t dash = product.find(L" - ");
-  if (dash != std::wstring::npos) product.resize(dash);
-  graphics.DrawString(product.c_str(), int(product.size()), large.get(),
-                      Gdiplus::RectF(box.X + 4, y, box.Width - 8, 34.0f), &centred, &white);
-  y += 38.0f;
+  const wchar_t kTitle[] = L"Aircraft Specific Settings";
+  Gdiplus::RectF titleBox(box.X + 8, y, box.Width - 16, box.Y + box.Height - y);
+  Gdiplus::RectF used;
+  graphics.MeasureString(kTitle, -1, large.get(), titleBox, &centred, &used);
+  graphics.DrawString(kTitle, -1, large.get(), titleBox, &centred, &white);
+  y += used.Height + 10.0f;
   Gdiplus::Pen accent(Gdiplus::Color(kAccent), 2.0f);
   graphics.DrawLine(&accent, box.X + 24, y, box.X + box.Width - 24, y);
   y += 10.0f;
-  const wchar_t kCaption[] = L"Aircraft options are kept per airframe: every livery with the same registration "
-                             L"shares one settings file.";
+  const wchar_t kCaption[] = L"Options are kept per airframe: every livery with the same registration shares one "
+                             L"settings file.";
   graphics.DrawString(kCaption, -1, small.get(), Gdiplus::RectF(box.X + 10, y, box.Width - 20, box.Y + box.Height - y - 8),
                       &centred, &pale);
 }
