@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "DialogAnswerer.h"
@@ -52,6 +54,7 @@ class OptionsPageTest : public ::testing::Test {
     if (page_ != nullptr && IsWindow(page_) && SaveEnabled()) {
       DialogAnswerer answerer("Unsaved Changes", IDNO);
       k50_.Unload();
+      Answered(answerer);
     }
     k50_.Unload();
     DestroyWindow(main_);
@@ -80,6 +83,22 @@ class OptionsPageTest : public ::testing::Test {
   }
   void Pump() {
     for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
+  }
+  // The answerer reads the captions of this thread's windows, so this thread
+  // keeps answering messages while it waits, also when no question came.
+  bool Answered(DialogAnswerer& answerer) {
+    std::atomic<bool> done{false};
+    bool answered = false;
+    std::thread waiter([&] {
+      answered = answerer.Wait();
+      done = true;
+    });
+    while (!done) {
+      Pump();
+      Sleep(10);
+    }
+    waiter.join();
+    return answered;
   }
 
   HWND Control(int id) const { return GetDlgItem(page_, id); }
@@ -260,6 +279,14 @@ TEST_F(OptionsPageTest, AValueNobodyEditedStaysWholeAndEscapeOrAScrollDropsAnEdi
   EXPECT_EQ(Value("Default acceleration altitude"), "1000");
   EXPECT_FALSE(SaveEnabled());
 
+  // Cancel takes back what was committed.
+  Enter("Default acceleration altitude", "2000");
+  ASSERT_TRUE(SaveEnabled());
+  Press(IDC_OPTIONS_CANCEL);
+  EXPECT_EQ(Value("Default acceleration altitude"), "1000");
+  EXPECT_EQ(Text(Control(IDC_OPTIONS_TITLE)), "");
+  EXPECT_FALSE(SaveEnabled());
+
   // An edit of the long value keeps all of it.
   ClickValue("Remark");
   SendMessageA(Field(), EM_SETSEL, kLongValue.size(), kLongValue.size());
@@ -284,7 +311,7 @@ TEST_F(OptionsPageTest, ThrustReductionTakesFlapsOrARoundedHeight) {
   for (const char* typed : {"399", "9901"}) {
     DialogAnswerer answerer("Validation Error", IDOK);
     Enter(row, typed);
-    ASSERT_TRUE(answerer.Wait());
+    ASSERT_TRUE(Answered(answerer));
     EXPECT_EQ(answerer.text(), "\"Default thrust reduction altitude or flaps\" must be entered between 400-9900.");
     EXPECT_NE(Editor(), nullptr);  // still open on what was typed
     EXPECT_EQ(Value(row), "9900");
@@ -314,7 +341,7 @@ TEST_F(OptionsPageTest, RangesRejectWhatLiesOutsideAndChoicesChangeOnlyWhenChose
     ClickValue(range);
     Type(typed);
     ClickValue("Climb derate washout altitude");  // the click elsewhere commits
-    ASSERT_TRUE(answerer.Wait()) << typed;
+    ASSERT_TRUE(Answered(answerer)) << typed;
     EXPECT_EQ(answerer.text(), "Please enter a value between 0 & 79!");
     EXPECT_EQ(Value(range), "12abc");
     Key(VK_ESCAPE);
@@ -368,7 +395,7 @@ TEST_F(OptionsPageTest, AFileThatCannotBeWrittenIsReportedAndSaveStaysOn) {
   {
     DialogAnswerer answerer("Error", IDNO);
     Press(IDC_OPTIONS_SAVE);
-    ASSERT_TRUE(answerer.Wait());
+    ASSERT_TRUE(Answered(answerer));
     EXPECT_NE(answerer.text().find(path), std::string::npos);
     EXPECT_NE(answerer.text().find("Read-Only"), std::string::npos);
   }
@@ -382,7 +409,7 @@ TEST_F(OptionsPageTest, AFileThatCannotBeWrittenIsReportedAndSaveStaysOn) {
   {
     DialogAnswerer answerer("Error", IDOK);
     Press(IDC_OPTIONS_SAVE);
-    ASSERT_TRUE(answerer.Wait());
+    ASSERT_TRUE(Answered(answerer));
     EXPECT_NE(answerer.text().find("could not be written:\n" + path), std::string::npos);
   }
   CloseHandle(held);
@@ -393,7 +420,7 @@ TEST_F(OptionsPageTest, AFileThatCannotBeWrittenIsReportedAndSaveStaysOn) {
   {
     DialogAnswerer answerer("Error", IDYES);
     Press(IDC_OPTIONS_SAVE);
-    ASSERT_TRUE(answerer.Wait());
+    ASSERT_TRUE(Answered(answerer));
   }
   EXPECT_EQ(ReadWholeFile(path), "[GPWS]\r\nGPWS_V1Callout=0\r\n");
   EXPECT_FALSE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
@@ -410,7 +437,7 @@ TEST_F(OptionsPageTest, UnsavedChangesAreAskedForBeforeAnotherFileIsShown) {
   {
     DialogAnswerer answerer("Unsaved Changes", IDCANCEL);
     ChooseLivery("Aurora");
-    ASSERT_TRUE(answerer.Wait());
+    ASSERT_TRUE(Answered(answerer));
     EXPECT_NE(answerer.text().find("N12.ini"), std::string::npos);
   }
   EXPECT_EQ(ChosenLivery(), "Nordair");
@@ -420,7 +447,7 @@ TEST_F(OptionsPageTest, UnsavedChangesAreAskedForBeforeAnotherFileIsShown) {
   {
     DialogAnswerer answerer("Unsaved Changes", IDCANCEL);
     ChooseVariant(k300ErIndex);
-    ASSERT_TRUE(answerer.Wait());
+    ASSERT_TRUE(Answered(answerer));
   }
   EXPECT_EQ(SendMessageA(Control(IDC_OPTIONS_VARIANT), CB_GETITEMDATA,
                          SendMessageA(Control(IDC_OPTIONS_VARIANT), CB_GETCURSEL, 0, 0), 0),
@@ -429,7 +456,7 @@ TEST_F(OptionsPageTest, UnsavedChangesAreAskedForBeforeAnotherFileIsShown) {
   {
     DialogAnswerer answerer("Unsaved Changes", IDYES);
     ChooseLivery("Aurora");
-    ASSERT_TRUE(answerer.Wait());
+    ASSERT_TRUE(Answered(answerer));
   }
   EXPECT_EQ(ReadWholeFile(first), "[TCAS]\r\nTCAS_FilterRange=30\r\n");
   EXPECT_EQ(Value("TCAS filter range"), "20");
@@ -439,21 +466,22 @@ TEST_F(OptionsPageTest, UnsavedChangesAreAskedForBeforeAnotherFileIsShown) {
   {
     DialogAnswerer answerer("Unsaved Changes", IDNO);
     ChooseLivery("Nordair");
-    ASSERT_TRUE(answerer.Wait());
+    ASSERT_TRUE(Answered(answerer));
   }
   EXPECT_EQ(Value("TCAS filter range"), "30");
   Enter("TCAS filter range", "35");
   {
     DialogAnswerer answerer("Unsaved Changes", IDYES);
     k50_.module().menuChange(0);
-    ASSERT_TRUE(answerer.Wait());
+    ASSERT_TRUE(Answered(answerer));
   }
   EXPECT_EQ(ReadWholeFile(first), "[TCAS]\r\nTCAS_FilterRange=35\r\n");
 }
 
 TEST_F(OptionsPageTest, UsersAreTheLiveriesOfTheWholeRegistrationInEveryVariant) {
   k50_.WriteAircraftConfig(k200Lr, Variant(Livery(0, "Nordair", "N12") + Livery(1, "Nordair Retro", "N1") +
-                                           Livery(2, "Nordair Test", "") + Livery(3, "Nordair Charter", "n12")));
+                                           Livery(2, "Nordair Test", "") + Livery(3, "Nordair Charter", "n12") +
+                                           Livery(4, "Climber", "..\\Climbed")));
   k50_.WriteAircraftConfig(k300Er, Variant(Livery(0, "Polar", "N12")));
   WriteSettings("N12.ini", "[Units]\r\nMetricWeightUnits=1\r\n");
   WriteSettings("N1.ini", "[Units]\r\nMetricWeightUnits=0\r\n");
@@ -467,6 +495,11 @@ TEST_F(OptionsPageTest, UsersAreTheLiveriesOfTheWholeRegistrationInEveryVariant)
   // No registration: the file shown stays.
   ChooseLivery("Nordair Test");
   EXPECT_EQ(Text(Control(IDC_OPTIONS_FILE_NAME)), "(N1.ini)");
+  // A registration that would lead out of the settings folder names no file.
+  WriteWholeFile(SettingsFile("..\\Climbed.ini"), "[Units]\r\nMetricWeightUnits=1\r\n");
+  ChooseLivery("Climber");
+  EXPECT_EQ(Text(Control(IDC_OPTIONS_FILE_NAME)), "");
+  EXPECT_TRUE(Properties().empty());
 
   SetWindowTextA(Control(IDC_OPTIONS_FILTER), "CHART");
   EXPECT_EQ(Lines(IDC_OPTIONS_LIVERIES), (std::vector<std::string>{"Nordair Charter"}));
