@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "ControlText.h"
 #include "GdiplusInclude.h"
 #include "ModuleContext.h"
 #include "Page.h"
@@ -26,11 +27,7 @@ std::unique_ptr<Gdiplus::Font> PageFont(float pixels, int style) {
   return std::make_unique<Gdiplus::Font>(L"Arial", pixels, style, Gdiplus::UnitPixel);
 }
 
-std::wstring TextOf(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof(text));
-  return win::WideFromAnsi(text);
-}
+std::wstring TextOf(HWND window) { return win::WideFromAnsi(ControlText(window).c_str()); }
 
 Gdiplus::RectF RectOf(const RECT& r) {
   return Gdiplus::RectF(float(r.left), float(r.top), float(r.right - r.left), float(r.bottom - r.top));

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "FixedText.h"
+#include "ControlText.h"
 #include "LiveryFiles.h"
 #include "LiveryPaths.h"
 #include "LiveryText.h"
@@ -23,14 +23,6 @@ constexpr size_t kLiveryNameChars = 100;
 constexpr size_t kRegistrationChars = 50;
 constexpr int kSelectorHeight = 27;
 constexpr const char kNoVariant[] = "Please select a variant";
-
-std::string WindowText(HWND window) {
-  int length = GetWindowTextLengthA(window);
-  std::string text(size_t(length > 0 ? length : 0) + 1, '\0');
-  int copied = GetWindowTextA(window, text.data(), int(text.size()));
-  text.resize(size_t(copied > 0 ? copied : 0));
-  return text;
-}
 
 std::string Registration(int variant, int entry) {
   char path[kPathChars];
@@ -250,7 +242,7 @@ void OptionsPage::ReadLiveryTable() {
 
 void OptionsPage::ApplyFilter() {
   HWND list = Item(IDC_OPTIONS_LIVERIES);
-  std::string filter = WindowText(Item(IDC_OPTIONS_FILTER));
+  std::string filter = ControlText(Item(IDC_OPTIONS_FILTER));
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
   for (const LiveryRecord& livery : liveries_) {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ControlText.h"
 #include "ModuleContext.h"
 #include "OptionValues.h"
 #include "OptionsResources.h"
@@ -15,15 +16,6 @@ constexpr int kDropItemHeight = 20;
 
 using options::AircraftOption;
 using options::OptionKind;
-
-std::string WindowText(HWND window) {
-  int length = GetWindowTextLengthA(window);
-  if (length <= 0) return std::string();
-  std::string text(size_t(length) + 1, '\0');
-  int copied = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(size_t(copied > 0 ? copied : 0));
-  return text;
-}
 
 // Puts the caret (or the list) where the user's click that opened the editor
 // is, when the pointer is over the editor at all.
@@ -71,21 +63,11 @@ class TextEditor : public ValueEditor {
     SendMessageA(window(), EM_SETSEL, WPARAM(stored.size()), LPARAM(stored.size()));
     ClickUnderPointer(window());
   }
-  std::string Read() const override { return WindowText(window()); }
+  std::string Read() const override { return ControlText(window()); }
   void OnNotification(WORD code) override {
     if (code == EN_CHANGE) edited_ = true;
   }
-  bool OnKey(WPARAM key) override {
-    if (key == VK_RETURN) {
-      events_.CommitFromEditor(true);
-      return true;
-    }
-    if (key == VK_ESCAPE) {
-      events_.CancelFromEditor();
-      return true;
-    }
-    return false;
-  }
+  bool OnKey(WPARAM key) override { return CommitOrCancel(key); }
 };
 
 // Drop-down list of the on/off labels or of a row's choices; a completed
@@ -116,12 +98,10 @@ class ListEditor : public ValueEditor {
     SetFocus(window());
   }
   std::string Read() const override {
-    LRESULT selected = SendMessageA(window(), CB_GETCURSEL, 0, 0);
-    if (selected < 0) return std::string();
-    LRESULT index = SendMessageA(window(), CB_GETITEMDATA, WPARAM(selected), 0);
+    LRESULT index = SelectedData();
+    if (index < 0) return std::string();
     if (twoLabels_) return index == 0 ? "0" : "1";
-    if (index < 0 || index >= options::ChoiceCount(option_)) return std::string();
-    return option_.choices[index].stored;
+    return index < options::ChoiceCount(option_) ? option_.choices[index].stored : std::string();
   }
   void OnNotification(WORD code) override {
     switch (code) {
@@ -187,7 +167,7 @@ class ComboEditor : public ValueEditor {
     }
     edited_ = false;  // what the set-up itself changed
   }
-  std::string Read() const override { return WindowText(window()); }
+  std::string Read() const override { return ControlText(window()); }
   void OnNotification(WORD code) override {
     switch (code) {
       case CBN_EDITCHANGE:
@@ -203,26 +183,13 @@ class ComboEditor : public ValueEditor {
         break;
     }
   }
-  bool OnKey(WPARAM key) override {
-    if (IsDroppedDown()) return false;
-    if (key == VK_RETURN) {
-      events_.CommitFromEditor(true);
-      return true;
-    }
-    if (key == VK_ESCAPE) {
-      events_.CancelFromEditor();
-      return true;
-    }
-    return false;
-  }
+  // While the list is down, its own keys close it.
+  bool OnKey(WPARAM key) override { return !IsDroppedDown() && CommitOrCancel(key); }
 
  private:
   void TakeChosenValue() {
-    LRESULT selected = SendMessageA(window(), CB_GETCURSEL, 0, 0);
-    if (selected < 0) return;
-    LRESULT index = SendMessageA(window(), CB_GETITEMDATA, WPARAM(selected), 0);
-    if (index >= 0 && index < options::ChoiceCount(option_))
-      SetWindowTextA(window(), option_.choices[index].stored);
+    LRESULT index = SelectedData();
+    if (index >= 0 && index < options::ChoiceCount(option_)) SetWindowTextA(window(), option_.choices[index].stored);
   }
 
   const AircraftOption& option_;
@@ -243,6 +210,23 @@ bool ValueEditor::Create(const char* className, DWORD style, const char* text, H
 
 void ValueEditor::Subclass(HWND keyWindow) {
   SetWindowSubclass(keyWindow, &KeyProcedure, kKeySubclass, reinterpret_cast<DWORD_PTR>(this));
+}
+
+bool ValueEditor::CommitOrCancel(WPARAM key) {
+  if (key == VK_RETURN) {
+    events_.CommitFromEditor(true);
+    return true;
+  }
+  if (key == VK_ESCAPE) {
+    events_.CancelFromEditor();
+    return true;
+  }
+  return false;
+}
+
+LRESULT ValueEditor::SelectedData() const {
+  LRESULT selected = SendMessageA(window(), CB_GETCURSEL, 0, 0);
+  return selected < 0 ? -1 : SendMessageA(window(), CB_GETITEMDATA, WPARAM(selected), 0);
 }
 
 bool ValueEditor::IsDroppedDown() const { return SendMessageA(window(), CB_GETDROPPEDSTATE, 0, 0) != 0; }

@@ -53,6 +53,11 @@ class ValueEditor {
   bool Create(const char* className, DWORD style, const char* text, HWND list, const RECT& cell, HWND keyWindow = nullptr);
   void Subclass(HWND keyWindow);
   bool IsDroppedDown() const;
+  // The data of a drop-down's selected item; -1 when none is selected.
+  LRESULT SelectedData() const;
+  // Enter commits and closes, Escape closes; true for either. The editor may
+  // be gone on return.
+  bool CommitOrCancel(WPARAM key);
 
   win::WindowHandle window_;
   EditorEvents& events_;
