@@ -40,8 +40,12 @@ LRESULT CALLBACK KeyProcedure(HWND window, UINT message, WPARAM w, LPARAM l, UIN
       break;
     }
     case WM_KEYDOWN:
-      // The editor may be gone once OnKey returns.
-      if (editor->OnKey(w)) return 0;
+      try {
+        // The editor may be gone once OnKey returns.
+        if (editor->OnKey(w)) return 0;
+      } catch (...) {
+        return 0;
+      }
       break;
     case WM_CHAR:
       if (w == '\r' || w == 27) return 0;  // no beep for the keys acted on
