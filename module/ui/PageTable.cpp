@@ -1,6 +1,8 @@
 #include "Page.h"
 
 #include "ModuleResources.h"
+#include "OptionsPage.h"
+#include "OptionsResources.h"
 #include "PageDialog.h"
 
 namespace zelva::module {
@@ -12,7 +14,7 @@ const PageEntry kPages[kPageCount] = {
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Manager
     {IDD_PAGE_PERFORMANCE, IDP_PAGE_HEADER, nullptr},  // second options view
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Documentation
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Aircraft Specific Settings
+    {IDD_OPTIONS_PAGE, IDP_PAGE_HEADER, &OptionsPage::Create},  // Aircraft Specific Settings
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Version
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // panel display settings
