@@ -128,10 +128,11 @@ bool RunHostReader(CDownload& download) {
                            error);
   }
   download.SetFallbackReader(nullptr);
+  if (progress.resumes > 0 || progress.startedOver)
+    HostLog("\tThe host's reader resumed the transfer %d times%s\n", progress.resumes.load(),
+            progress.startedOver ? " and started over once" : "");
   if (!fetched)
     HostLog("\tThe host's reader failed: %u, %u, HTTP %u\n", error.code, error.systemError, error.httpStatus);
-  else if (progress.resumes > 0)
-    HostLog("\tThe host's reader resumed the transfer %d times\n", progress.resumes.load());
   return fetched;
 }
 
