@@ -201,6 +201,9 @@ bool OnCreate(HWND window, const CREATESTRUCTA& creation) {
 
 void OnTimer(HWND window, CDownload& download) {
   if (download.state() == kDownloadQueued) return;
+  // A module cancels by setting the flag in place; the transfer may report
+  // nothing for a while to be stopped by.
+  if (download.cancelled()) download.StopTransfer();
   download.CatchUpWithCacheFile();
   download.FeedRate(download.data().bytesReceived);
   InvalidateRect(window, nullptr, FALSE);

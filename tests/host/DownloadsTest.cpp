@@ -106,7 +106,7 @@ std::string Line(const std::string& title, const std::string& url, const std::st
 // host's reader; a callback's submit on its worker thread gets its panel on
 // the UI thread.
 TEST_F(Downloads, QueueOrderCancelOnceFallbackAndCallbackSubmits) {
-  const std::string first = MakeSample("first.bin", 1200000, 1), third = MakeSample("third.bin", 3000000, 3),
+  const std::string first = MakeSample("first.bin", 3000000, 1), third = MakeSample("third.bin", 3000000, 3),
                     fourth = MakeSample("fourth.bin", 900000, 4);
   MakeSample("second.bin", 1000, 2);
   Start({Line("First", ZELVA_FAULT_BASE "/slow/first.bin", Destination("first.bin")),
@@ -134,7 +134,7 @@ TEST_F(Downloads, QueueOrderCancelOnceFallbackAndCallbackSubmits) {
   EXPECT_EQ(Completion("Third"), "test download Third state 3 present size 3000000 thread worker view 3");
   EXPECT_TRUE(ReadWholeFile(Destination("third.bin")) == third);
   EXPECT_TRUE(ReadWholeFile(Destination("first.bin")) == first);
-  EXPECT_NE(Completion("First").find("state 3 present size 1200000 thread worker"), std::string::npos);
+  EXPECT_NE(Completion("First").find("state 3 present size 3000000 thread worker"), std::string::npos);
 
   // Submitted from Third's worker thread; the panel belongs to the UI thread.
   HWND fourthPanel = nullptr;
