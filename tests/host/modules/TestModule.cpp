@@ -66,6 +66,9 @@ void __cdecl OnDownloadDone(DownloadRequest* request, int32_t state) {
   g_host->log("\n%s - test download %s state %d %s size %lu thread %s view %d\n", TEST_MODULE_NAME, request->title,
               state, present ? "present" : "missing", static_cast<unsigned long>(facts.nFileSizeLow),
               GetCurrentThreadId() == g_uiThread ? "ui" : "worker", int(view->data.state));
+  // A window-touching host command from the worker: at close it reaches a UI
+  // thread that is waiting for this very thread.
+  g_host->hostCommand(kHostSetNotificationCount, nullptr, nullptr);
   const ListedDownload& listed = g_downloads[size_t(request->userValue)];
   size_t then = listed.options.find("then=");
   if (then != std::string::npos) SubmitListed(size_t(std::stoul(listed.options.substr(then + 5))));
