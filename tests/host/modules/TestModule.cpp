@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "Handles.h"
 #include "ZelvaContract.h"
 
 using namespace zelva;
@@ -149,14 +150,16 @@ __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* conte
 
 __declspec(dllexport) void __cdecl ZELVA_GetProductInfo(ProductInfo* info) { *info = g_info; }
 
-// Keeps the host busy with its working dialog for a while, as package work does.
+// Keeps the host busy with its working dialog, as package work does, until
+// the test lets it go (or a minute has passed).
 void BusyWithWorkingDialog() {
   std::thread([] {
     Sleep(300);
     g_host->setWorkingDialogLayout(2);
     g_host->setWorkingDialogText(1, "Busy line");
+    win::KernelHandle release(CreateEventA(nullptr, TRUE, FALSE, "ZELVA test busy release"));
     g_host->log("\n%s - test working open %d\n", TEST_MODULE_NAME, int(g_host->hostCommand(kHostIsWorkingDialogOpen, nullptr, nullptr)));
-    Sleep(3000);
+    if (release) WaitForSingleObject(release.get(), 60000);
     g_host->log("\n%s - test busy closing\n", TEST_MODULE_NAME);
     g_host->closeWorkingDialog();
   }).detach();
