@@ -203,7 +203,8 @@ bool CExtract::MayFollow(const std::wstring& folder, const std::wstring& name) {
 }
 
 INT_PTR CExtract::RefuseNextCabinet(const std::wstring& name) {
-  Log("\n\tNext cabinet refused, not a plain name of a file beside the cabinet: %s", BytesFromWide(name, CP_ACP).c_str());
+  Log("\n\tNext cabinet refused, not a plain name of a file beside the cabinet: %s",
+      BytesFromWide(name, CP_ACP).c_str());
   SetError(kUnsafeCabinetName);
   halted_ = true;
   return -1;
@@ -218,8 +219,6 @@ void CExtract::AbandonOutput() {
   }
   output_.handle = -1;
 }
-
-
 
 bool CExtract::QueryCabinet(const wchar_t* path, FDICABINETINFO* info) {
   if (!OnOwnerThread()) return false;

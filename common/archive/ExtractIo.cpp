@@ -75,7 +75,8 @@ bool CExtract::ReadCabinetAt(INT_PTR handle, uint32_t offset, uint8_t* out, uint
 bool CExtract::CabinetIsConsistent(INT_PTR handle, uint32_t resumeAt) {
   checkedHandles_.push_back(handle);
   const long end = FileSeek(handle, 0, SEEK_END);
-  BytesOf bytes([&](uint32_t offset, uint8_t* out, uint32_t count) { return ReadCabinetAt(handle, offset, out, count); });
+  BytesOf bytes(
+      [&](uint32_t offset, uint8_t* out, uint32_t count) { return ReadCabinetAt(handle, offset, out, count); });
   const std::string problem = CheckCabinet(bytes, end >= 0 ? uint64_t(end) : kUnknownCabinetLength);
   const bool resumed = FileSeek(handle, long(resumeAt), SEEK_SET) == long(resumeAt);
   if (problem.empty()) return resumed;

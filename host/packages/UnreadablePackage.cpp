@@ -39,8 +39,9 @@ int32_t ReportUnreadablePackage(const char* packagePath, const Cabinet::ExtractE
   HostLog("\tThe package could not be read: error %u, system error %u, HTTP status %u\n", error.code, error.systemError,
           error.httpStatus);
   char text[kErrorChars + 128];
-  std::snprintf(text, sizeof(text), "The following error occured:\n\nThe package file \"%s\" could not be opened: %s.\n",
-                packagePath, UnreadableReason(error).c_str());
+  std::snprintf(text, sizeof(text),
+                "The following error occured:\n\nThe package file \"%s\" could not be opened: %s.\n", packagePath,
+                UnreadableReason(error).c_str());
   MessageBoxA(Context().mainWindow, text, "An error occured", MB_OK | MB_ICONWARNING);
   Context().errorText[0] = '\0';
   return kResultFailed;

@@ -59,7 +59,8 @@ inline BuiltCabinet BuildCabinet(const CabinetLayout& layout) {
   }
   for (const std::string* name : {&layout.previousCabinet, &layout.nextCabinet}) {
     if (name->empty()) continue;
-    for (const char* text : {name->c_str(), "disk"}) header.insert(header.end(), text, text + std::string(text).size() + 1);
+    for (const char* text : {name->c_str(), "disk"})
+      header.insert(header.end(), text, text + std::string(text).size() + 1);
   }
   BuiltCabinet built = {};
   built.foldersOffset = uint32_t(header.size());
