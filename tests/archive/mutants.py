@@ -135,6 +135,8 @@ def normal_name(name):
 def shift_after(cab, at, delta):
     """Bytes were inserted at at (delta > 0) or removed: fix the offsets past it."""
     cab = bytearray(cab)
+    if len(cab) < 36:
+        return cab
     layout = Layout(bytes(cab))
     struct.pack_into("<I", cab, 8, (u32(cab, 8) + delta) & 0xFFFFFFFF)
     if u32(cab, 16) >= at:
@@ -148,7 +150,7 @@ def shift_after(cab, at, delta):
 def with_next_cabinet(cab, name):
     """The cabinet declaring a next cabinet of that name (and a disk name)."""
     cab = bytearray(cab)
-    if u16(cab, 30) & 0x0006:
+    if len(cab) < 36 or u16(cab, 30) & 0x0006:
         return bytes(cab)
     extra = name + b"\0disk\0"
     cab = shift_after(bytes(cab), 36, len(extra))
@@ -188,7 +190,13 @@ def mutate_field(rng, cab):
     return cab[:at] + value.to_bytes(size, "little") + cab[at + size:], "field"
 
 
+# Each operator leaves a cabinet that is already down to a few bytes alone.
+SHORT = 8
+
+
 def mutate_bits(rng, cab):
+    if len(cab) < SHORT:
+        return cab, "bits"
     cab = bytearray(cab)
     for _ in range(rng.randint(1, 8)):
         at = rng.randrange(4, len(cab))
@@ -197,15 +205,17 @@ def mutate_bits(rng, cab):
 
 
 def mutate_truncate(rng, cab):
-    return cab[:rng.randrange(0, len(cab))], "truncate"
+    return cab[:rng.randrange(0, max(len(cab), 1))], "truncate"
 
 
 def mutate_insert(rng, cab):
-    at = rng.randrange(4, len(cab))
+    at = rng.randrange(4, max(len(cab), SHORT))
     return cab[:at] + bytes(rng.getrandbits(8) for _ in range(rng.randint(1, 64))) + cab[at:], "insert"
 
 
 def mutate_delete(rng, cab):
+    if len(cab) < SHORT:
+        return cab, "delete"
     at = rng.randrange(4, len(cab))
     return cab[:at] + cab[at + rng.randint(1, 64):], "delete"
 
