@@ -45,6 +45,8 @@ class CExtract {
   void SetCipherKey(uint32_t length, const uint8_t* key);
   void SetCallbacks(const ExtractCallbacks& callbacks) { callbacks_ = callbacks; }
   // targetFolder "MEMORY\" (any case, backslash optional) extracts to memory.
+  // A file reaches its name (and the after-copy callback) only once it holds
+  // the size the cabinet declares; a failed or cancelled one is removed.
   bool Extract(const wchar_t* cabinetPath, const wchar_t* targetFolder, INT_PTR user);
   // True when path is a cabinet; info (optional) receives its header facts.
   bool QueryCabinet(const wchar_t* path, FDICABINETINFO* info);

@@ -1,8 +1,7 @@
 // The decoder's file callbacks: every byte of the cabinet passes through here,
-// which is where deciphering and the signature check happen.
-#include <cstring>
-
+// which is where deciphering, the signature check and the header check happen.
 #include <algorithm>
+#include <cstring>
 
 #include "ArchiveCodes.h"
 #include "ArchiveLog.h"
