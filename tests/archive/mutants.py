@@ -301,24 +301,29 @@ def windows(path):
 class Runner:
     def __init__(self, zlptool, wine_run):
         self.zlptool, self.wine_run = zlptool, wine_run
-        self.second_starts = 0
+        self.second_starts = []
         self.slowest = 0.0
 
     def run(self, *arguments):
-        """(exit code or "hang", stdout, stderr); a start that shows nothing at
-        all (a known Wine start failure) gets one more."""
+        """(exit code or "hang", stdout, stderr). A start that shows nothing at
+        all (a known Wine start failure), or stalls once on a loaded machine,
+        gets one more, and is listed; a reader that blocks or crashes does so
+        again on the same input."""
         for attempt in range(2):
             began = time.monotonic()
             try:
                 done = subprocess.run([self.wine_run, self.zlptool] + list(arguments), capture_output=True,
                                       timeout=TIME_LIMIT)
             except subprocess.TimeoutExpired:
-                return "hang", b"", b""
+                if attempt == 1:
+                    return "hang", b"", b""
+                self.second_starts.append("over %d s: %s" % (TIME_LIMIT, " ".join(arguments)[:200]))
+                continue
             self.slowest = max(self.slowest, time.monotonic() - began)
             silent = not done.stdout and not done.stderr
             if done.returncode in (OK, FAILED) or not silent or attempt == 1:
                 return done.returncode, done.stdout, done.stderr
-            self.second_starts += 1
+            self.second_starts.append("no output, exit %s: %s" % (done.returncode, " ".join(arguments)[:200]))
         raise AssertionError("unreachable")
 
 
@@ -456,7 +461,9 @@ class Campaign:
         print("crashes %d, hangs %d, stray files %d, partial files %d, read from elsewhere %d" % (
             totals["crash"], totals["hang"], self.counts["stray files"], self.counts["partial files"],
             totals["read from elsewhere"] + self.counts["files from elsewhere"]))
-        print("second starts %d, slowest run %.1f s" % (self.runner.second_starts, self.runner.slowest))
+        print("second starts %d, slowest run %.1f s" % (len(self.runner.second_starts), self.runner.slowest))
+        for start in self.runner.second_starts:
+            print("second start after " + start)
         for problem in self.problems[:50]:
             print("PROBLEM: " + problem)
         return not self.problems
