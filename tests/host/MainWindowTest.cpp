@@ -73,6 +73,7 @@ TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
   char line[64] = {};
   GetWindowTextA(GetDlgItem(working, 1010), line, sizeof(line));
   EXPECT_STREQ(line, "Busy line");
+  DialogAnswerer missing("An error occured", IDOK, 60000, process_->id());  // there is no such file
   {
     Process second(host_.programPath(), "e:\\queued.zlp", host_.programFolder());
     EXPECT_EQ(second.Wait(), 0u);  // queued: the hand-off returns at once
@@ -80,6 +81,7 @@ TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
   EXPECT_EQ(host_.Log().find("Opening ZLP file: e:\\queued.zlp"), std::string::npos);
   SetEvent(release.get());
   ASSERT_TRUE(WaitForLog(host_, "Test Busy - test busy done 0"));
+  EXPECT_TRUE(missing.Wait());
   std::string log = host_.Log();
   size_t closing = log.find("test busy closing"), opened = log.find("Opening ZLP file: e:\\queued.zlp"),
          done = log.find("test busy done");
