@@ -174,7 +174,6 @@ TEST_F(PackageProcessorTest, ACraftedPackageEndsInOneErrorAndTheQueuedPackageIsI
   Make("good.zlp", LiverySettings("Test Livery", "Test 100"));
   Start();
 
-  DialogAnswerer error(kErrorCaption, IDOK, 30000, HostId());
   std::unique_ptr<Process> first = HandOverLater("crafted.zlp");
   ASSERT_TRUE(WaitForWindow(kErrorCaption, HostId()) != nullptr) << host_.Log();
   EXPECT_EQ(Logged("The package could not be read: error 4, system error 0, HTTP status 0"), 1u) << host_.Log();
@@ -183,6 +182,9 @@ TEST_F(PackageProcessorTest, ACraftedPackageEndsInOneErrorAndTheQueuedPackageIsI
   // the log afresh): it waits in the queue.
   ASSERT_TRUE(HandOverLater("good.zlp")->Wait(30000) == 0);
   EXPECT_EQ(Logged("test install"), 0u);
+  // Answered only now: an earlier answer would let the queued package run
+  // before the line above looks.
+  DialogAnswerer error(kErrorCaption, IDOK, 30000, HostId());
   ASSERT_TRUE(error.Wait());
   EXPECT_EQ(error.text(), "The following error occured:\n\nThe package file \"" + Package("crafted.zlp") +
                               "\" could not be opened: it is damaged.\n");
