@@ -14,7 +14,11 @@ std::string EntrySection(int entry) {
 }
 
 bool IsSafeFileName(const char* value) {
-  return text::IsSafeName(value) && std::strpbrk(value, "*?\"<>|") == nullptr;
+  if (!text::IsSafeName(value) || std::strpbrk(value, "*?\"<>|") != nullptr) return false;
+  // The file system drops trailing dots and blanks, so "texture." + "..." would
+  // name the aircraft's own "texture" folder.
+  size_t length = std::strlen(value);
+  return std::strstr(value, "..") == nullptr && value[length - 1] != '.' && value[length - 1] != ' ';
 }
 
 int AskUser(const char* text, const char* caption, UINT style) {

@@ -14,8 +14,8 @@ namespace zelva::module {
 std::string EntrySection(int entry);
 
 // A value read from aircraft.cfg that is about to name a file or folder: a
-// single plain name (no separators, drive, "." or "..", nor wildcards that the
-// shell would expand).
+// single plain name (no separators, drive, "..", trailing dot or blank, nor
+// wildcards that the shell would expand).
 bool IsSafeFileName(const char* value);
 
 // A message box owned by the host's main window; returns the button pressed.
