@@ -1,6 +1,7 @@
 // The page's export: the save dialog on the page's thread, the packages on a
 // thread of their own while the host's working dialog runs, the result shown
 // by the page once the working dialog is gone.
+#include <windows.h>
 #include <commdlg.h>
 
 #include <memory>

@@ -1,6 +1,5 @@
 #include "LiveryExport.h"
 
-#include <commdlg.h>
 
 #include <cstdio>
 #include <cstring>
@@ -173,7 +172,12 @@ ExportOutcome WriteSingle(const char* outputPath, int entry, int variant, const 
     settings.Put("Files", Numbered("File%02d_Checksum", number), digest);
     std::string date;
     if (LastWrite(source, date)) settings.Put("Files", Numbered("File%02d_Date", number), date);
-    if (!package.Add(source, inPackage, true)) break;
+    // The platform's compressor cannot close a folder that holds nothing: an
+    // empty file shares the folder of the file after it.
+    WIN32_FILE_ATTRIBUTE_DATA facts = {};
+    bool empty = GetFileAttributesExA(source.c_str(), GetFileExInfoStandard, &facts) && facts.nFileSizeLow == 0 &&
+                 facts.nFileSizeHigh == 0;
+    if (!package.Add(source, inPackage, !empty)) break;
   }
   settings.Put("Files", "Count", Numbered("%01d", number));
   if (!settings.ok()) return Failed("Writing the package description failed.");

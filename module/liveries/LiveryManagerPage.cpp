@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "Handles.h"
 #include "LiveryEntries.h"
 #include "LiveryExport.h"
 #include "LiveryList.h"

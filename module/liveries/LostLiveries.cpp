@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "ConfigRewrite.h"
 #include "LiveryBackup.h"
 #include "LiveryEntries.h"
 #include "LiveryFiles.h"

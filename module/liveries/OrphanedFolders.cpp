@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ConfigRewrite.h"
 #include "Handles.h"
 #include "LiveryBackup.h"
 #include "LiveryFiles.h"

@@ -26,7 +26,7 @@ void DrawLabel(Gdiplus::Graphics& graphics, const char* text, const Gdiplus::Rec
     family = fallback.get();
   }
   Gdiplus::Font font(family, kTextPixels, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel);
-  Gdiplus::SolidBrush white(Gdiplus::Color(0xFFFFFFFF));
+  Gdiplus::SolidBrush white{Gdiplus::Color(0xFFFFFFFF)};
   Gdiplus::StringFormat format;
   format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
   format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
@@ -114,11 +114,11 @@ void VariantSelector::Draw(const DRAWITEMSTRUCT& item) const {
   if (item.itemID == UINT(-1) || (item.itemState & ODS_COMBOBOXEDIT)) return;
   const RECT& r = item.rcItem;
   Gdiplus::Graphics graphics(item.hDC);
-  Gdiplus::SolidBrush drop(Gdiplus::Color(kDropColour));
+  Gdiplus::SolidBrush drop{Gdiplus::Color(kDropColour)};
   graphics.FillRectangle(&drop, Gdiplus::Rect(r.left, r.top, r.right - r.left, r.bottom - r.top));
   if (item.itemData == UINT_PTR(kDecorationItem)) {
     // The top and the bottom edge of the drop-down.
-    Gdiplus::SolidBrush edge(Gdiplus::Color(kFrameColour));
+    Gdiplus::SolidBrush edge{Gdiplus::Color(kFrameColour)};
     int y = item.itemID == 0 ? r.top : r.bottom - 2;
     graphics.FillRectangle(&edge, Gdiplus::Rect(r.left, y, r.right - r.left, 2));
     return;
