@@ -15,6 +15,8 @@ namespace zelva::module {
 namespace {
 
 constexpr size_t kSaveBufferChars = 1000000;
+// The export keeps its large buffers on the heap; a modest stack is its whole need.
+constexpr SIZE_T kExportStack = 512 * 1024;
 
 // The folder of the last chosen package, where the next save dialog opens.
 std::string& LastFolder() {
@@ -70,7 +72,8 @@ void ExportSelectedLiveries(int variant, HWND page, const std::vector<int>& entr
   if (!ChooseOutput(page, job->output)) return;
   Log("\n%s - Exporting %d liveries to %s\n", Product().shortName, int(entries.size()), job->output.c_str());
 
-  win::KernelHandle thread(CreateThread(nullptr, 0, &ExportThread, job.get(), 0, nullptr));
+  win::KernelHandle thread(
+      CreateThread(nullptr, kExportStack, &ExportThread, job.get(), STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
   if (!thread.valid()) {
     MessageBoxA(page, "The export could not be started.", "Error", MB_OK | MB_ICONEXCLAMATION);
     return;

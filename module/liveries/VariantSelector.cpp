@@ -142,7 +142,9 @@ void VariantSelector::PaintFace(HDC dc) const {
   }
   int variant = ChosenVariant();
   const char* text = variant >= 0 ? Product().variants[variant].name : "Please select a variant";
-  DrawLabel(graphics, text, Gdiplus::RectF(15.0f, 4.0f, 160.0f, 20.0f));
+  // 160 x 20 from (15, 4), centred on a face that is lower than 24 pixels.
+  float top = r.bottom < 24 ? float(r.bottom - 20) / 2.0f : 4.0f;
+  DrawLabel(graphics, text, Gdiplus::RectF(15.0f, top, 160.0f, 20.0f));
 }
 
 LRESULT CALLBACK VariantSelector::ComboProcedure(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
