@@ -25,7 +25,19 @@ namespace {
 
 constexpr int kPageArea = 1007;
 constexpr int kSelector = 1001, kList = 1002, kThumbnail = 1003, kDescription = 1005, kFilter = 1007, kRemove = 1010;
+constexpr int kInstall = 1009;
 constexpr int kExport = 40004, kRemoveCommand = 40005, kSort = 40006;
+
+// What the page asked of the host's choose-and-open-package service; the
+// "installation" it stands in for adds one entry to the K50F.
+std::string g_request;
+std::string g_freighterConfig;
+int32_t __cdecl RecordOpenPackage(const OpenPackageRequest* request) {
+  g_request = std::to_string(request->checkProduct) + "|" + request->productShortName + "|" + request->variantName;
+  WritePrivateProfileStringA("fltsim.4", "ui_variation", "Aurora Cargo", g_freighterConfig.c_str());
+  WritePrivateProfileStringA("fltsim.4", "texture", "Aurora", g_freighterConfig.c_str());
+  return 0;
+}
 
 std::string Entry(int entry, const std::string& name, const std::string& texture, const std::string& extra = "") {
   return "[fltsim." + std::to_string(entry) + "]\r\ntitle=K50 " + name + "\r\nui_variation=" + name +
@@ -270,6 +282,17 @@ TEST_F(LiveryManagerPageTest, ARightClickChoosesTheItemUnderThePointerAndAnEmpty
   MenuWatcher none(1500);
   SendMessageA(page_, WM_CONTEXTMENU, WPARAM(Item(kList)), MAKELPARAM(400, 400));
   EXPECT_FALSE(none.Wait());
+}
+
+TEST_F(LiveryManagerPageTest, TheInstallButtonAsksTheHostForPackagesOfThisProductAndVariantThenRereads) {
+  ChooseVariantItem(2);
+  Select({"Polar Air Cargo"});
+  g_freighterConfig = Aircraft() + "aircraft.cfg";
+  host::Context().openPackage = &RecordOpenPackage;
+  Command(kInstall, STN_CLICKED);
+  EXPECT_EQ(g_request, "1|ZELVA K50X|ZELVA K50F");
+  EXPECT_EQ(ListItems().size(), 5u);
+  EXPECT_EQ(ListItems(true), (std::vector<std::string>{"ZELVA House Colours"}));
 }
 
 TEST_F(LiveryManagerPageTest, SortByNameReordersAircraftCfgAndTheListFollows) {
