@@ -3,6 +3,8 @@
 #include "LiveryManagerIds.h"
 #include "LiveryManagerPage.h"
 #include "ModuleResources.h"
+#include "OptionsPage.h"
+#include "OptionsResources.h"
 #include "PageDialog.h"
 
 namespace zelva::module {
@@ -14,7 +16,7 @@ const PageEntry kPages[kPageCount] = {
     {IDD_LIVERY_MANAGER, IDP_PAGE_HEADER, &LiveryManagerPage::Create},  // Livery Manager
     {IDD_PAGE_PERFORMANCE, IDP_PAGE_HEADER, nullptr},  // second options view
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Documentation
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Aircraft Specific Settings
+    {IDD_OPTIONS_PAGE, IDP_PAGE_HEADER, &OptionsPage::Create},  // Aircraft Specific Settings
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Version
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // panel display settings
