@@ -150,6 +150,36 @@ class SaveAs {
   std::thread thread_;
 };
 
+// Answers whichever of the export's closing messages comes first.
+class ExportResult {
+ public:
+  ExportResult()
+      : thread_([this] {
+          for (int i = 0; i < 3000 && caption_.empty(); ++i, Sleep(20)) {
+            for (const char* caption : {"Finished", "Error"}) {
+              HWND box = FindProcessWindow(caption);
+              if (box == nullptr || GetDlgItem(box, IDOK) == nullptr) continue;
+              char text[1024] = {};
+              GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
+              text_ = text;
+              caption_ = caption;
+              Click(box, IDOK);
+              break;
+            }
+          }
+        }) {}
+  // The caption of the message, empty when none came.
+  std::string Wait() {
+    thread_.join();
+    return caption_;
+  }
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string caption_, text_;
+  std::thread thread_;
+};
+
 class LiveryManagerPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -384,6 +414,27 @@ TEST_F(LiveryManagerPageTest, ExportAsksBeforeReplacingAPackageAndNeedsALivery) 
   EXPECT_TRUE(save.Wait());
   EXPECT_TRUE(finished.Wait());
   EXPECT_EQ(ReadWholeFile(package).substr(0, 4), "CRYP");
+}
+
+// A step that fails is reported as a failure that names it, and the
+// package the user already had stays as it was.
+TEST_F(LiveryManagerPageTest, AFailedExportSaysWhatFailedInsteadOfSuccess) {
+  ChooseVariantItem(2);
+  Select({"Polar Air Cargo"});
+  const std::string package = out_ / "Polar.zlp";
+  WriteWholeFile(package, "older");
+  const std::string texture = Aircraft() + "Texture.Polar\\k50f_fuse.bmp";
+  HANDLE locked = CreateFileA(texture.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  SaveAs save(package, true);
+  ExportResult result;
+  Command(kExport);
+  CloseHandle(locked);
+  EXPECT_TRUE(save.Wait());
+  EXPECT_EQ(result.Wait(), "Error");
+  EXPECT_EQ(result.text().rfind("The livery could not be exported.", 0), 0u) << result.text();
+  EXPECT_NE(result.text().find("k50f_fuse.bmp"), std::string::npos) << result.text();
+  EXPECT_EQ(ReadWholeFile(package), "older");
 }
 
 }  // namespace
