@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "ConfigRewrite.h"
-#include "Handles.h"
 #include "LiveryFiles.h"
 #include "LiveryPaths.h"
 #include "ModuleContext.h"
@@ -11,25 +10,9 @@
 namespace zelva::module {
 namespace {
 
-// A backup holds at most 5,000 records of at most 30 KB each.
-constexpr LONGLONG kLargestBackup = 160 << 20;
-
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
-  win::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  LARGE_INTEGER size;
-  if (!file.valid() || !GetFileSizeEx(file.get(), &size)) return false;
-  // Past the largest a backup can be, only the first part can hold records.
-  bytes.resize(size_t(size.QuadPart < kLargestBackup ? size.QuadPart : kLargestBackup));
-  size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD read = 0;
-    if (!ReadFile(file.get(), &bytes[done], DWORD(bytes.size() - done), &read, nullptr) || read == 0) break;
-    done += read;
-  }
-  bytes.resize(done);
-  return true;
-}
+// A backup holds at most 5,000 records of at most 30 KB each: past that
+// size, only the first part can hold records.
+constexpr size_t kLargestBackup = size_t(160) << 20;
 
 bool Usable(const livery::LiveryBackupRecord& record) {
   return VariantOfFolder(record.folder) >= 0 && IsSafeFileName(record.texture.c_str()) && !record.name.empty();
@@ -98,7 +81,7 @@ std::vector<livery::LiveryBackupRecord> ReadLiveryBackup(bool logEntries) {
   std::vector<livery::LiveryBackupRecord> records;
   std::string bytes;
   const std::string path = LiveryBackupPath();
-  if (path.empty() || !ReadFileBytes(path, bytes)) {
+  if (path.empty() || !ReadFileUpTo(path.c_str(), kLargestBackup, bytes)) {
     Log("\tError opening backup file.\n");
     return records;
   }

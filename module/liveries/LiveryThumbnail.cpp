@@ -1,24 +1,13 @@
 #include "LiveryThumbnail.h"
 
 #include "ComPointer.h"
-#include "Handles.h"
+#include "LiveryFiles.h"
 
 namespace zelva::module {
 namespace {
 
 // Larger is no thumbnail; reading it would only cost memory.
-constexpr DWORD kLargestThumbnail = 16 << 20;
-
-bool ReadSmallFile(const std::string& path, std::string& bytes) {
-  win::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return false;
-  DWORD size = GetFileSize(file.get(), nullptr);
-  if (size == INVALID_FILE_SIZE || size == 0 || size > kLargestThumbnail) return false;
-  bytes.resize(size);
-  DWORD read = 0;
-  return ReadFile(file.get(), &bytes[0], size, &read, nullptr) && read == size;
-}
+constexpr size_t kLargestThumbnail = size_t(16) << 20;
 
 // A bitmap of its own, so nothing of the stream it was decoded from stays behind.
 std::unique_ptr<Gdiplus::Bitmap> Decoded(const std::string& bytes) {
@@ -53,7 +42,9 @@ void LiveryThumbnail::Show(const std::string& path) {
   Clear();
   path_ = path;
   std::string bytes;
-  if (!path.empty() && ReadSmallFile(path, bytes)) bitmap_ = Decoded(bytes);
+  if (!path.empty() && ReadFileUpTo(path.c_str(), kLargestThumbnail + 1, bytes) && !bytes.empty() &&
+      bytes.size() <= kLargestThumbnail)
+    bitmap_ = Decoded(bytes);
 }
 
 void LiveryThumbnail::Clear() {

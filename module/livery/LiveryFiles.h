@@ -21,6 +21,10 @@ bool IsSafeFileName(const char* value);
 // A message box owned by the host's main window; returns the button pressed.
 int AskUser(const char* text, const char* caption, UINT style);
 
+// The first limit bytes of a file (all of it when smaller), read while others
+// may read, write or delete it; false when it cannot be opened.
+bool ReadFileUpTo(const char* path, size_t limit, std::string& bytes);
+
 // Clears the read-only attribute when set; false when the file stays read-only.
 bool ClearReadOnly(const char* path);
 
