@@ -30,7 +30,9 @@ class MainWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
-    if (process_) EXPECT_EQ(process_->Wait(), 0u);
+    if (process_) {
+      EXPECT_EQ(process_->Wait(), 0u);
+    }
   }
   void Choose(int index) { ChooseProduct(main_, index); }
   LRESULT Chosen() const { return SendMessageA(list_, CB_GETCURSEL, 0, 0); }

@@ -54,7 +54,9 @@ class PackageProcessorTest : public ::testing::Test {
     EXPECT_EQ(left, INVALID_HANDLE_VALUE) << "a working folder is left";
     if (left != INVALID_HANDLE_VALUE) FindClose(left);
     if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
-    if (process_) EXPECT_EQ(process_->Wait(), 0u);
+    if (process_) {
+      EXPECT_EQ(process_->Wait(), 0u);
+    }
   }
   // Once the host has run the package of its own command line, it is idle: a
   // hand-off is then processed before the second instance ends.

@@ -35,7 +35,9 @@ class HostDrivenTest : public ::testing::Test {
   }
   void TearDown() override {
     if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(kCloseButton, BN_CLICKED), 0);
-    if (process_) EXPECT_EQ(process_->Wait(), 0u);
+    if (process_) {
+      EXPECT_EQ(process_->Wait(), 0u);
+    }
   }
   void InstallVariant(const char* folder, const std::string& config = "[fuel]\r\nfuel_type=2\r\n") {
     std::string path = fsx_ / ("SimObjects\\Airplanes\\" + std::string(folder));
