@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "Changelog.h"
 #include "GdiplusSession.h"
 #include "MenuTree.h"
 #include "ModuleContext.h"
@@ -60,6 +61,7 @@ int32_t LoadModule(HostContext* host) {
 
 void UnloadModule() {
   HideProductWindow();
+  ReleaseNoticeChangelog();
   SharedImages().Release();
   State().gdiplus.Stop();
 }

@@ -2,6 +2,8 @@
 
 #include "ModuleResources.h"
 #include "PageDialog.h"
+#include "VersionPage.h"
+#include "VersionPageIds.h"
 
 namespace zelva::module {
 namespace {
@@ -13,7 +15,7 @@ const PageEntry kPages[kPageCount] = {
     {IDD_PAGE_PERFORMANCE, IDP_PAGE_HEADER, nullptr},  // second options view
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Documentation
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Aircraft Specific Settings
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Version
+    {IDD_PAGE_VERSION, IDP_PAGE_HEADER, &CreateVersionPage},  // Version
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // panel display settings
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Sound Settings

@@ -43,6 +43,9 @@ class Process {
   PROCESS_INFORMATION info_ = {};
 };
 
+// The configuration every installation starts with.
+constexpr char kNoUpdateChecks[] = "[Online]\r\nCheckForUpdates=0\r\n";
+
 // A program folder with the host, its settings module and chosen libraries,
 // and a profile of its own, which the user's system points at while it lives.
 class HostInstallation {
