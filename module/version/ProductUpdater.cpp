@@ -123,6 +123,7 @@ void DownloadUpdate(int index) {
   request.start = 1;
   request.completion = &OnUpdaterDownloaded;
   request.userValue = index;
+  request.flags = kDownloadProductUpdater;
 
   Log("Updater Location: %s\n", folder.c_str());
   files::DeleteFolderTree(folder.c_str());
