@@ -53,6 +53,12 @@ void TakeVersionAfterUpdate(VersionEntry& entry) {
   text::CopyBounded(entry.installedVersion, version.c_str());
   entry.state = kUpToDate;
   Log("Up-To-Date-Flag set TRUE\n");
+  // The offer is answered: it leaves the notification list.
+  if (entry.notificationPosted && entry.notificationId != -1) {
+    Log("Conditions for notification reduction met.\n");
+    CallHost(kHostRemovePanel, reinterpret_cast<const char*>(entry.notificationId));
+    entry.notificationId = -1;
+  }
   RefreshVersionPage();
 }
 
