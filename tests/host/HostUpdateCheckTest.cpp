@@ -18,6 +18,8 @@
 #include "MakerServer.h"
 #include "TestFolder.h"
 #include "UpdaterDownload.h"
+#include "CabinetEntryFetch.h"
+#include "WideText.h"
 
 using namespace zelva;
 using namespace zelva::testing;
@@ -241,6 +243,21 @@ TEST_F(HostUpdateCheckTest, AnUnreachableServerOffersNothing) {
   EXPECT_TRUE(Logged("\tDownload failed!\r\n"));
   EXPECT_TRUE(Logged("Update Available: 0"));
   EXPECT_TRUE(g_notices.empty());
+}
+
+// A list cut off by the server mid-file: nothing of it may be left to read.
+TEST_F(HostUpdateCheckTest, ACutOffArchiveLeavesNoPartialFile) {
+  std::string versions;
+  for (int i = 0; versions.size() < 300000; ++i)
+    versions += "[Product " + std::to_string(i * 7919 % 100003) + "]\r\nVersion=1." + std::to_string(i) + "\r\n";
+  PackageMaker archive;
+  archive.Add("Versions.ini", versions);
+  ASSERT_TRUE(server_.Publish("ZELVA_Product_Versions", archive));
+  std::string whole = ReadWholeFile(server_.folder() + "ZELVA_Product_Versions");
+  WriteWholeFile(server_.folder() + "ZELVA_Product_Versions", whole.substr(0, whole.size() * 6 / 10));
+  EXPECT_FALSE(update::FetchCabinetEntry(win::WideFromAnsi((server_.url() + "/ZELVA_Product_Versions").c_str()), 40000,
+                                         temp_.path().c_str(), "Versions.ini"));
+  EXPECT_FALSE(Exists(temp_ / "Versions.ini"));
 }
 
 }  // namespace
