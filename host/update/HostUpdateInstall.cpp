@@ -87,8 +87,6 @@ void InstallHostUpdate(HostContext& context) {
   g_installing = false;
 }
 
-bool IsUpdaterStartPending() { return g_startPending; }
-
 void StartPendingUpdater(const HostContext& context) {
   if (!g_startPending) return;
   g_startPending = false;

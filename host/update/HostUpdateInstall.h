@@ -11,9 +11,6 @@ namespace zelva::host {
 // when an install is already under way.
 void InstallHostUpdate(HostContext& context);
 
-// True once Install has asked the main window to close for the updater.
-bool IsUpdaterStartPending();
-
 // After the main window has ended: starts "HangardeskUpdater.exe" with
 // "-FromHangardesk" if Install asked for it. A failed start is reported.
 void StartPendingUpdater(const HostContext& context);

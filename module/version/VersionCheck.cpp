@@ -54,6 +54,5 @@ void PostUpdateNotices() {
 }
 
 void SetVersionPageOpen(bool open) { g_pageOpen = open; }
-bool IsVersionPageOpen() { return g_pageOpen; }
 
 }  // namespace zelva::module

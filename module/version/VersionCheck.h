@@ -23,6 +23,5 @@ void EvaluateVersions(const char* versionsFile);
 void PostUpdateNotices();
 
 void SetVersionPageOpen(bool open);
-bool IsVersionPageOpen();
 
 }  // namespace zelva::module

@@ -21,17 +21,6 @@ constexpr int kCloseButton = 1004;
 
 std::string Digest(const std::string& content) { return crypto::TextDigestOfBytes(content.data(), content.size()); }
 
-// Sets an environment variable of this process, which the programs it starts
-// inherit, for as long as it lives.
-class EnvironmentScope {
- public:
-  EnvironmentScope(const char* name, const std::string& value) : name_(name) { SetEnvironmentVariableA(name, value.c_str()); }
-  ~EnvironmentScope() { SetEnvironmentVariableA(name_, nullptr); }
-
- private:
-  const char* name_;
-};
-
 struct ChildSearch {
   const wchar_t* className;
   HWND found;
@@ -89,7 +78,7 @@ TEST_F(HostUpdateRunTest, InstallFetchesTheNewUpdaterAndStartsItAfterTheModulesA
   PublishUpdateWithNewUpdater();
   WriteWholeFile(UpdaterInProgram(), "an updater of an older release");
   std::string record = records_ / "updater.log";
-  EnvironmentScope recording("ZELVA_UPDATER_RECORD", record);
+  EnvironmentOverride recording("ZELVA_UPDATER_RECORD", record);
 
   Process program(host_.programPath(), "", host_.programFolder());
   HWND main = WaitForMainWindow(program.id());

@@ -47,15 +47,6 @@ INT_PTR __cdecl PlayHost(int32_t code, const char* text, void* object) {
 
 INT_PTR Text(const std::string& text) { return reinterpret_cast<INT_PTR>(text.c_str()); }
 
-class EnvironmentScope {
- public:
-  EnvironmentScope(const char* name, const std::string& value) : name_(name) { SetEnvironmentVariableA(name, value.c_str()); }
-  ~EnvironmentScope() { SetEnvironmentVariableA(name_, nullptr); }
-
- private:
-  const char* name_;
-};
-
 class VersionCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -187,7 +178,7 @@ TEST_F(VersionCheckTest, TheUpdaterRunsAndTheNewVersionIsReadBack) {
   ASSERT_EQ(g_notices.size(), 1u);
   PanelRecord notice = g_notices[0];
   std::string record = files_ / "updater.log";
-  EnvironmentScope recording("ZELVA_UPDATER_RECORD", record);
+  EnvironmentOverride recording("ZELVA_UPDATER_RECORD", record);
 
   // An updater that leaves the version as it was: the offer stays.
   EXPECT_EQ(Press(notice, 0), 1);
@@ -213,7 +204,7 @@ TEST_F(VersionCheckTest, TheUpdaterRunsAndTheNewVersionIsReadBack) {
   EXPECT_TRUE(k50_.Logged("The updater could not be started"));
 
   // One that installs the new version.
-  EnvironmentScope installing("ZELVA_UPDATER_SET_VERSION", std::string(kProductKey) + "=1.11");
+  EnvironmentOverride installing("ZELVA_UPDATER_SET_VERSION", std::string(kProductKey) + "=1.11");
   EXPECT_EQ(Press(notice, 0), 1);
   ASSERT_EQ(g_downloads.size(), 3u);
   request = g_downloads[2];

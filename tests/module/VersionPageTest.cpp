@@ -25,15 +25,6 @@ constexpr int kNotificationsButton = 1017;
 constexpr int kVersionMenuItem = 5;  // as the tree shows it, children of expanded items counted
 const char kFsxKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\flight simulator\\10.0";
 
-class EnvironmentScope {
- public:
-  EnvironmentScope(const char* name, const std::string& value) : name_(name) { SetEnvironmentVariableA(name, value.c_str()); }
-  ~EnvironmentScope() { SetEnvironmentVariableA(name_, nullptr); }
-
- private:
-  const char* name_;
-};
-
 std::string NotificationCount(HWND main) {
   char count[16] = {};
   GetDlgItemTextA(main, kNotificationsButton, count, sizeof(count));
@@ -82,8 +73,8 @@ TEST(VersionPageTest, TheVersionPageDownloadsAndRunsTheUpdaterThatRaisesTheVersi
                  "[Online]\r\nCheckForUpdates=1\r\nProdUpdateServer=" + server.url() + "\r\nUpdateServer=" +
                      server.url() + "\r\n");
   std::string record = records / "updater.log";
-  EnvironmentScope recording("ZELVA_UPDATER_RECORD", record);
-  EnvironmentScope installing("ZELVA_UPDATER_SET_VERSION", std::string(kProductKey) + "=1.5.0");
+  EnvironmentOverride recording("ZELVA_UPDATER_RECORD", record);
+  EnvironmentOverride installing("ZELVA_UPDATER_SET_VERSION", std::string(kProductKey) + "=1.5.0");
 
   Process program(host.programPath(), "", host.programFolder());
   HWND main = WaitForMainWindow(program.id());
