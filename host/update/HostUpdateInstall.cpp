@@ -10,6 +10,7 @@
 #include "HostResources.h"
 #include "HostUpdateCheck.h"
 #include "UpdateList.h"
+#include "UiThreadCalls.h"
 #include "UpdaterDownload.h"
 
 namespace zelva::host {
@@ -41,7 +42,8 @@ bool DownloadUpdaterElevated(const char* digest) {
     return false;
   }
   win::KernelHandle process(start.hProcess);
-  WaitForSingleObject(process.get(), INFINITE);
+  // A download's worker may need this thread meanwhile (host commands it forwards).
+  WaitAnsweringSentMessages(process.get());
   DWORD code = 0;
   GetExitCodeProcess(process.get(), &code);
   HostLog("\tElevated updater download ended with %d\n", int(code));

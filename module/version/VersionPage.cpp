@@ -125,7 +125,8 @@ void VersionPage::BuildList() {
   RECT client;
   GetClientRect(window(), &client);
   list_ = CreateWindowExA(0, WC_LISTVIEWA, "",
-                          WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL,
+                          WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
+                              LVS_SHAREIMAGELISTS,
                           kListLeft, kListTop, client.right - 2 * kListLeft, client.bottom - 2 * kListTop, window(),
                           reinterpret_cast<HMENU>(INT_PTR(IDC_VERSION_LIST)), ModuleInstance(), nullptr);
   if (list_ == nullptr) return;
@@ -153,7 +154,7 @@ void VersionPage::BuildList() {
   }
   if (!groups_) ListView_EnableGroupView(list_, FALSE);
 
-  // Items take the height of the small image list.
+  // Items take the height of the small image list, which the page owns.
   int itemHeight = groups_ ? kBodyHeight : kHeaderHeight + kBodyHeight;
   HIMAGELIST heights = ImageList_Create(1, itemHeight, ILC_COLOR32, 1, 0);
   ListView_SetImageList(list_, heights, LVSIL_SMALL);

@@ -82,9 +82,9 @@ void VersionPage::DrawBody(HDC dc, const RECT& body, int index) const {
   auto line = [&](int top) {
     return RectF(float(body.left + kTextLeft), float(body.top + top), float(kTextWidth), float(kTextHeight));
   };
-  Text(g, Wide("Installed Version: %hs", entry.installedVersion), *font, kText, line(kInstalledTop));
+  Text(g, Wide("Installed Version: %s", entry.installedVersion), *font, kText, line(kInstalledTop));
   if (entry.state != kVersionUnknown)
-    Text(g, Wide("Available Version: %hs", entry.publishedVersion), *font, kText, line(kAvailableTop));
+    Text(g, Wide("Available Version: %s", entry.publishedVersion), *font, kText, line(kAvailableTop));
   switch (entry.state) {
     case kUpToDate:
       Text(g, L"Your product is up to date!", *bold, kUpToDateColour, line(kStatusTop));
