@@ -95,7 +95,7 @@ HRESULT CDownload::GetBindInfo(DWORD*, BINDINFO*) { return E_NOTIMPL; }
 HRESULT CDownload::OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) { return E_NOTIMPL; }
 HRESULT CDownload::OnObjectAvailable(REFIID, IUnknown*) { return E_NOTIMPL; }
 
-HRESULT CDownload::OnProgress(ULONG progress, ULONG maximum, ULONG status, LPCWSTR) {
+HRESULT CDownload::OnProgress(ULONG progress, ULONG maximum, ULONG status, LPCWSTR text) {
   if (cancelled()) {
     SetState(kDownloadAborted);
     return E_ABORT;
@@ -104,6 +104,7 @@ HRESULT CDownload::OnProgress(ULONG progress, ULONG maximum, ULONG status, LPCWS
     case BINDSTATUS_BEGINDOWNLOADDATA:
     case BINDSTATUS_DOWNLOADINGDATA:
       // Wine's service reports the data only at its beginning and end.
+      if (status == BINDSTATUS_DOWNLOADINGDATA) dataReported_ = true;
       SetState(kDownloadRunning);
       SetCounts(uint32_t(progress), uint32_t(maximum));
       FeedRate(uint32_t(progress));
@@ -111,13 +112,37 @@ HRESULT CDownload::OnProgress(ULONG progress, ULONG maximum, ULONG status, LPCWS
       break;
     case BINDSTATUS_ENDDOWNLOADDATA:
       // Not complete yet: the result, and the file at its destination, decide.
+      dataReported_ = true;
       SetCounts(uint32_t(progress), uint32_t(maximum));
       break;
+    case BINDSTATUS_CACHEFILENAMEAVAILABLE: {
+      std::lock_guard<std::mutex> guard(lock_);
+      cacheFile_ = text != nullptr ? text : L"";
+    }
+      [[fallthrough]];
     default:
       SetStatus(StatusReportText(status, data_.bytesReceived, data_.bytesExpected, TextStyle::kHostPanel));
       break;
   }
   return S_OK;
+}
+
+void CDownload::CatchUpWithCacheFile() {
+  if (dataReported_ || state() != kDownloadRunning) return;
+  std::wstring file;
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    file = cacheFile_;
+  }
+  WIN32_FILE_ATTRIBUTE_DATA facts;
+  if (file.empty() || !GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &facts)) return;
+  std::lock_guard<std::mutex> guard(lock_);
+  // The last report may have come meanwhile; its count is the true one.
+  const uint32_t expected = data_.bytesExpected;
+  const uint32_t cached = facts.nFileSizeHigh != 0 ? expected : facts.nFileSizeLow;
+  if (dataReported_ || cached <= data_.bytesReceived || (expected > 0 && cached > expected)) return;
+  data_.bytesReceived = cached;
+  text::CopyBounded(data_.status, ProgressText(cached, expected, TextStyle::kHostPanel).c_str());
 }
 
 void CDownload::SetStatus(const std::string& text) {
@@ -131,6 +156,7 @@ std::string CDownload::Status() const {
 }
 
 void CDownload::SetCounts(uint32_t received, uint32_t expected) {
+  std::lock_guard<std::mutex> guard(lock_);
   data_.bytesReceived = received;
   data_.bytesExpected = expected;
 }

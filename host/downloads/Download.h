@@ -82,6 +82,10 @@ class CDownload final : public IBindStatusCallback {
   void FeedRate(uint32_t bytes);
   float Rate() const;
 
+  // Without data reports (Wine sends none between the first and the last),
+  // the count is read off the cache file the service fills; panel timer.
+  void CatchUpWithCacheFile();
+
   // The fallback reader while state 6 lasts; Cancel reaches it under the lock.
   void SetFallbackReader(Cabinet::CExtractUrl* reader);
   // Stops whatever transfer runs: the platform's binding or the fallback reader.
@@ -94,6 +98,8 @@ class CDownload final : public IBindStatusCallback {
   mutable std::mutex lock_;    // the rate ring, the status text, the binding and the reader
   IBinding* binding_ = nullptr;
   HttpResponseWatch response_{*this};
+  std::wstring cacheFile_;
+  std::atomic<bool> dataReported_{false};
 
  public:
   // Bookkeeping of the manager (UI thread), after the fixed fields.

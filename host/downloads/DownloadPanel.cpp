@@ -6,7 +6,6 @@
 
 #include "Download.h"
 #include "DownloadManager.h"
-#include "DownloadText.h"
 #include "Gdi.h"
 #include "GdiplusInclude.h"
 #include "HostCommands.h"
@@ -21,10 +20,11 @@ using namespace Gdiplus;
 
 enum ImageIndex { kTroughLeft, kTroughCenter, kTroughRight, kFillStart, kFillLight, kFillDark, kFillEnd, kButton };
 
+// Text right of the download mark; the bar and the Cancel button share the bottom row.
 constexpr int kTextLeft = 112;
 constexpr int kMargin = 24;
-constexpr int kButtonWidth = 150, kButtonHeight = 32, kButtonTop = 14;
-constexpr int kBarTop = 108, kBarHeight = 20, kFillInset = 3;
+constexpr int kButtonWidth = 150, kButtonHeight = 32, kButtonTop = 98, kButtonGap = 14;
+constexpr int kBarTop = 104, kFillInset = 3;
 constexpr ARGB kPageColour = 0xFFF1F1F1, kCardColour = 0xFFFFFFFF, kBorderColour = 0xFFD6DAE1;
 constexpr ARGB kAccentColour = 0xFF2D3A53, kTextColour = 0xFF1F2633, kMutedColour = 0xFF5C6677;
 constexpr ARGB kNoticeColour = 0xFF2F5C9E;
@@ -37,10 +37,10 @@ Bitmap* Image(const CDownload& download, ImageIndex index) {
 }
 
 void DrawLine(Graphics& graphics, const std::string& text, const Font& font, ARGB colour, const RectF& box,
-              StringAlignment alignment = StringAlignmentNear) {
+              StringAlignment alignment = StringAlignmentNear, bool wrap = false) {
   std::wstring wide = win::WideFromAnsi(text.c_str());
   if (wide.empty()) return;
-  StringFormat format;
+  StringFormat format(wrap ? 0 : StringFormatFlagsNoWrap);
   format.SetAlignment(alignment);
   format.SetTrimming(StringTrimmingEllipsisCharacter);
   SolidBrush brush{Color(colour)};
@@ -135,19 +135,16 @@ void PaintPanel(HWND window, HDC target, const CDownload& download) {
     auto titleFont = skin::NewHostFont(15.0f, FontStyleBold);
     auto textFont = skin::NewHostFont(13.0f);
     const CDownload& d = download;
-    const REAL titleWidth = REAL(std::max(width - kTextLeft - kMargin - kButtonWidth - 12, 1));
-    if (titleFont) DrawLine(graphics, d.request().title, *titleFont, kTextColour, RectF(kTextLeft, 16, titleWidth, 22));
+    if (titleFont) DrawLine(graphics, d.request().title, *titleFont, kTextColour, RectF(kTextLeft, 16, textWidth, 22));
     const float rate = d.Rate();
     if (textFont) {
-      DrawLine(graphics, d.Status(), *textFont, kMutedColour, RectF(kTextLeft, 46, textWidth, 20));
-      if (rate > 0.0f && d.state() != kDownloadQueued)
-        DrawLine(graphics, FormatAmount(uint32_t(rate), TextStyle::kHostPanel) + "/s", *textFont, kMutedColour,
-                 RectF(kTextLeft, 46, textWidth, 20), StringAlignmentFar);
+      DrawLine(graphics, d.Status(), *textFont, kMutedColour, RectF(kTextLeft, 42, textWidth, 20));
       // Only a product's updater: other downloads leave the product alone.
       if (rate > -0.1f && d.IsProductUpdater())
-        DrawLine(graphics, kUpdateNotice, *textFont, kNoticeColour, RectF(kTextLeft, 66, textWidth, 40));
+        DrawLine(graphics, kUpdateNotice, *textFont, kNoticeColour, RectF(kTextLeft, 64, textWidth, 34),
+                 StringAlignmentNear, true);
     }
-    DrawProgressBar(graphics, download, kTextLeft, width - kTextLeft - kMargin);
+    DrawProgressBar(graphics, download, kMargin, std::max(width - 2 * kMargin - kButtonWidth - kButtonGap, 40));
   }
   Graphics screen(target);
   screen.DrawImage(&canvas, 0, 0, width, height);
@@ -204,6 +201,10 @@ bool OnCreate(HWND window, const CREATESTRUCTA& creation) {
 
 void OnTimer(HWND window, CDownload& download) {
   if (download.state() == kDownloadQueued) return;
+  // A module cancels by setting the flag in place; the transfer may report
+  // nothing for a while to be stopped by.
+  if (download.cancelled()) download.StopTransfer();
+  download.CatchUpWithCacheFile();
   download.FeedRate(download.data().bytesReceived);
   InvalidateRect(window, nullptr, FALSE);
 }

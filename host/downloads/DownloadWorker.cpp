@@ -11,6 +11,7 @@
 #include "HostLog.h"
 #include "HostState.h"
 #include "MainWindow.h"
+#include "OleSession.h"
 #include "ResumingTransfer.h"
 #include "WideText.h"
 #include "WorkFolders.h"
@@ -21,19 +22,6 @@ namespace {
 using host::HostLog;
 
 constexpr DWORD kProgressStepMs = 100;
-
-class ComApartment {
- public:
-  ComApartment() : started_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComApartment() {
-    if (started_) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool started_;
-};
 
 // Copies the reader's counts into the download every 100 ms while the host's
 // reader runs; stopped by its flag and waited for, never cut off.
@@ -53,7 +41,10 @@ class ReaderProgressThread {
     WaitForSingleObject(data.progressThread, INFINITE);
     CloseHandle(data.progressThread);
     data.progressThread = nullptr;
-    Report();  // the final count
+    try {
+      Report();  // the final count
+    } catch (...) {
+    }
   }
   ReaderProgressThread(const ReaderProgressThread&) = delete;
   ReaderProgressThread& operator=(const ReaderProgressThread&) = delete;
@@ -128,10 +119,11 @@ bool RunHostReader(CDownload& download) {
                            error);
   }
   download.SetFallbackReader(nullptr);
+  if (progress.resumes > 0 || progress.startedOver)
+    HostLog("\tThe host's reader resumed the transfer %d times%s\n", progress.resumes.load(),
+            progress.startedOver ? " and started over once" : "");
   if (!fetched)
     HostLog("\tThe host's reader failed: %u, %u, HTTP %u\n", error.code, error.systemError, error.httpStatus);
-  else if (progress.resumes > 0)
-    HostLog("\tThe host's reader resumed the transfer %d times\n", progress.resumes.load());
   return fetched;
 }
 
@@ -171,7 +163,7 @@ void RunDownload(CDownload& download) {
 
 DWORD WINAPI WorkerThread(void* parameter) {
   auto& download = *static_cast<CDownload*>(parameter);
-  ComApartment apartment;  // also for a completion callback that fetches more
+  win::OleSession apartment;  // the URL service wants one; so may a callback that fetches more
   try {
     RunDownload(download);
   } catch (...) {

@@ -50,6 +50,7 @@ bool ResumingTransfer::Run(const std::wstring& url, const std::wstring& path, Ca
     if (cancelled_()) return false;
     if (step == Step::kRangeIgnored && !startedOver) {
       startedOver = true;
+      progress_.startedOver = true;
       progress_.phase = TransferProgress::kStartingOver;
       held_ = 0;
       progress_.received = 0;

@@ -23,6 +23,7 @@ struct TransferProgress {
   std::atomic<uint32_t> expected{0};  // 0 while unknown
   std::atomic<int> phase{kTransferring};
   std::atomic<int> resumes{0};
+  std::atomic<bool> startedOver{false};
 };
 
 // "%s of %s downloaded", and what a resume or fresh start is doing.

@@ -13,8 +13,9 @@ reader, "ZELVA Hangardesk") is sent on to a port that refuses connections:
 /platform-fails-norange/P/NAME?T  as above, but ranges are answered with the whole
                                   file; a second whole-file request with token T is
                                   served in full
+/platform-fails-slow/NAME         the reader gets NAME in 64 KB pieces, 0.2 s apart
 /always-drop/P/NAME               every request breaks off after P percent
-/slow/NAME                        NAME in 64 KB pieces, 0.2 s apart"""
+/slow/NAME                        NAME in 64 KB pieces, 0.2 s apart, for any agent"""
 
 import base64
 import http.server
@@ -45,7 +46,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         sys.stderr.write("%s %s\n" % (self.requestline, self.headers.get("Range", "")))
 
     def do_GET(self):
-        download = re.match(r"^/(platform-fails|platform-fails-drop|platform-fails-norange|always-drop|slow)/"
+        download = re.match(r"^/(platform-fails|platform-fails-drop|platform-fails-norange|platform-fails-slow|always-drop|slow)/"
                             r"(?:(\d+)/)?([^/?]+)(?:\?(.*))?$", self.path)
         if download:
             self.download(*download.groups())
@@ -125,7 +126,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
-        if kind == "slow":
+        if kind in ("slow", "platform-fails-slow"):
             try:
                 for at in range(0, len(body), 65536):
                     self.wfile.write(body[at:at + 65536])

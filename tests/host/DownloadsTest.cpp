@@ -61,7 +61,9 @@ class Downloads : public ::testing::Test {
   }
   void TearDown() override {
     if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
-    if (process_) EXPECT_EQ(process_->Wait(), 0u);
+    if (process_) {
+      EXPECT_EQ(process_->Wait(), 0u);
+    }
     if (HasFailure()) std::printf("%s\n", host_.Log().c_str());
     // Every working folder a download took is gone, whatever became of it.
     std::string log = host_.Log();
@@ -104,7 +106,7 @@ std::string Line(const std::string& title, const std::string& url, const std::st
 // host's reader; a callback's submit on its worker thread gets its panel on
 // the UI thread.
 TEST_F(Downloads, QueueOrderCancelOnceFallbackAndCallbackSubmits) {
-  const std::string first = MakeSample("first.bin", 1200000, 1), third = MakeSample("third.bin", 3000000, 3),
+  const std::string first = MakeSample("first.bin", 3000000, 1), third = MakeSample("third.bin", 3000000, 3),
                     fourth = MakeSample("fourth.bin", 900000, 4);
   MakeSample("second.bin", 1000, 2);
   Start({Line("First", ZELVA_FAULT_BASE "/slow/first.bin", Destination("first.bin")),
@@ -132,7 +134,7 @@ TEST_F(Downloads, QueueOrderCancelOnceFallbackAndCallbackSubmits) {
   EXPECT_EQ(Completion("Third"), "test download Third state 3 present size 3000000 thread worker view 3");
   EXPECT_TRUE(ReadWholeFile(Destination("third.bin")) == third);
   EXPECT_TRUE(ReadWholeFile(Destination("first.bin")) == first);
-  EXPECT_NE(Completion("First").find("state 3 present size 1200000 thread worker"), std::string::npos);
+  EXPECT_NE(Completion("First").find("state 3 present size 3000000 thread worker"), std::string::npos);
 
   // Submitted from Third's worker thread; the panel belongs to the UI thread.
   HWND fourthPanel = nullptr;
@@ -154,6 +156,75 @@ TEST_F(Downloads, QueueOrderCancelOnceFallbackAndCallbackSubmits) {
   // A waiting download's panel is the one it runs with.
   EXPECT_EQ(CountOf(log, "Panel added: Third"), 1u);
   EXPECT_EQ(CountOf(log, "Panel removed: "), 4u);
+}
+
+// The host's reader carries what the platform cannot, and a file reaches its
+// destination whole or not at all.
+TEST_F(Downloads, ResumeStartOverAndNothingHalfWrittenAtTheDestination) {
+  const std::string big = MakeSample("big50.bin", 50 * 1024 * 1024, 50),
+                    restart = MakeSample("restart.bin", 4 * 1024 * 1024, 7);
+  MakeSample("broken.bin", 1024 * 1024, 8);
+  MakeSample("small.bin", 5000, 9);
+  WriteWholeFile(Destination("broken.bin"), "the copy from last week");
+  const std::string token = std::to_string(GetTickCount());
+  Start({Line("Big", ZELVA_FAULT_BASE "/platform-fails-drop/60/big50.bin", Destination("big50.bin")),
+         Line("Restart", ZELVA_FAULT_BASE "/platform-fails-norange/60/restart.bin?" + token, Destination("restart.bin")),
+         Line("Nowhere", ZELVA_HTTP_BASE "/downloads/small.bin", Destination("no such folder\\small.bin")),
+         Line("Broken", ZELVA_FAULT_BASE "/always-drop/50/broken.bin", Destination("broken.bin")),
+         Line("Missing", ZELVA_HTTP_BASE "/downloads/nothing.bin", Destination("nothing.bin"))});
+  ASSERT_TRUE(WaitForCompletion("Missing", 240000));
+
+  EXPECT_NE(Completion("Big").find("state 3 present size 52428800"), std::string::npos) << Completion("Big");
+  EXPECT_TRUE(ReadWholeFile(Destination("big50.bin")) == big);
+  EXPECT_NE(Completion("Restart").find("state 3 present"), std::string::npos) << Completion("Restart");
+  EXPECT_TRUE(ReadWholeFile(Destination("restart.bin")) == restart);
+  const std::string log = host_.Log();
+  const size_t bigStart = log.find("Download started: Big"), restartStart = log.find("Download started: Restart");
+  EXPECT_NE(log.find("resumed the transfer 1 times\r", bigStart), std::string::npos);
+  EXPECT_NE(log.find("resumed the transfer 1 times and started over once", restartStart), std::string::npos);
+
+  EXPECT_NE(Completion("Nowhere").find("state 4 missing"), std::string::npos) << Completion("Nowhere");
+  EXPECT_FALSE(Exists(Destination("no such folder")));
+  // Cut off every time: three resumes, then a failure that leaves last week's copy alone.
+  EXPECT_NE(Completion("Broken").find("state 4"), std::string::npos) << Completion("Broken");
+  EXPECT_NE(log.find("resumed the transfer 3 times", log.find("Download started: Broken")), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(Destination("broken.bin")), "the copy from last week");
+  EXPECT_FALSE(Exists(Destination("broken.bin.part")));
+  // Wine's service calls an error page a success; it is not one.
+  EXPECT_NE(Completion("Missing").find("state 4 missing"), std::string::npos) << Completion("Missing");
+}
+
+// Cancel stops a transfer that sends nothing for a while, on either path;
+// closing the program cancels what still runs before the modules go.
+TEST_F(Downloads, CancelStopsEitherTransferAtOnceAndCloseCancelsTheRest) {
+  MakeSample("slow-a.bin", 4 * 1024 * 1024, 11);
+  MakeSample("slow-b.bin", 4 * 1024 * 1024, 12);
+  Start({Line("Platform", ZELVA_FAULT_BASE "/slow/slow-a.bin", Destination("a.bin")),
+         Line("Reader", ZELVA_FAULT_BASE "/platform-fails-slow/slow-b.bin", Destination("b.bin")),
+         Line("Left", ZELVA_FAULT_BASE "/slow/slow-a.bin", Destination("c.bin"))});
+  // Each takes 13 s to arrive whole; a cancel must not wait for that.
+  HWND panel = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (panel = Panel("Platform")) != nullptr; }));
+  ASSERT_TRUE(WaitForLog(host_, "Download started: Platform"));
+  Click(panel, kCancelButton);
+  ASSERT_TRUE(WaitForCompletion("Platform", 6000));
+  EXPECT_NE(Completion("Platform").find("state 5 missing"), std::string::npos) << Completion("Platform");
+
+  ASSERT_TRUE(WaitForLog(host_, "the host's reader takes over"));
+  ASSERT_TRUE(WaitUntil([&] { return (panel = Panel("Reader")) != nullptr; }));
+  Click(panel, kCancelButton);
+  ASSERT_TRUE(WaitForCompletion("Reader", 6000));
+  EXPECT_NE(Completion("Reader").find("state 5 missing"), std::string::npos) << Completion("Reader");
+
+  ASSERT_TRUE(WaitForLog(host_, "Download started: Left"));
+  SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
+  main_ = nullptr;
+  EXPECT_EQ(process_->Wait(30000), 0u);
+  const std::string log = host_.Log();
+  size_t left = log.find("test download Left state 5 missing"), unloading = log.find("Unloading product modules");
+  ASSERT_NE(left, std::string::npos) << log;
+  EXPECT_LT(left, unloading);
+  EXPECT_FALSE(Exists(Destination("c.bin")));
 }
 
 }  // namespace
