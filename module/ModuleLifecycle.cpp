@@ -11,6 +11,7 @@
 #include "ModuleImages.h"
 #include "PngResource.h"
 #include "ProductDetection.h"
+#include "ProductOptionHook.h"
 #include "ProductTemplate.h"
 #include "ProductWindow.h"
 #include "VersionList.h"
@@ -37,6 +38,7 @@ ModuleState& State() {
 int32_t LoadModule(HostContext* host) {
   if (host == nullptr) return 0;
   SetHost(host);
+  SetProductOptionHook(&K50OptionHook);
   ProductInfo& product = Product();
   FillProductTemplate(product);
   Log("\n%s - Product Module Loading\n", product.shortName);

@@ -14,11 +14,7 @@ ActivationContext::ActivationContext() {
   description.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
   description.hModule = win::ThisModule();
   description.lpResourceName = MAKEINTRESOURCEW(kManifestResource);
-  context_ = CreateActCtxW(&description);
-}
-
-ActivationContext::~ActivationContext() {
-  if (context_ != INVALID_HANDLE_VALUE) ReleaseActCtx(context_);
+  context_.reset(CreateActCtxW(&description));
 }
 
 ActivationScope::ActivationScope(const ActivationContext& context) {

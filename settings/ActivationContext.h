@@ -5,19 +5,21 @@
 
 #include <windows.h>
 
+#include "Handles.h"
+
 namespace zelva::settings {
 
 class ActivationContext {
  public:
   ActivationContext();
-  ~ActivationContext();
   ActivationContext(const ActivationContext&) = delete;
   ActivationContext& operator=(const ActivationContext&) = delete;
 
-  HANDLE get() const { return context_; }
+  HANDLE get() const { return context_.get(); }
 
  private:
-  HANDLE context_ = INVALID_HANDLE_VALUE;
+  static void Release(HANDLE context) { ReleaseActCtx(context); }
+  win::Owned<win::InvalidValueIsInvalid<&Release>> context_;
 };
 
 // Activates a context for one scope; does nothing for an unusable context.

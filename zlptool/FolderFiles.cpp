@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "Handles.h"
+
 namespace zlptool {
 namespace {
 
@@ -15,15 +17,14 @@ bool LessIgnoringCase(const std::wstring& a, const std::wstring& b) {
 
 void CollectFolder(const std::wstring& folder, const std::wstring& prefix, std::vector<FolderFile>& files) {
   WIN32_FIND_DATAW entry;
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return;
+  zelva::win::FileSearch search((folder + L"\\*").c_str(), entry);
+  if (!search.found()) return;
   std::vector<std::wstring> names, folders;
   do {
     std::wstring name = entry.cFileName;
     if (name == L"." || name == L"..") continue;
     (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? folders : names).push_back(name);
-  } while (FindNextFileW(search, &entry));
-  FindClose(search);
+  } while (search.Next(entry));
   std::sort(names.begin(), names.end(), LessIgnoringCase);
   std::sort(folders.begin(), folders.end(), LessIgnoringCase);
   for (const std::wstring& name : names) files.push_back({folder + L"\\" + name, prefix + name});

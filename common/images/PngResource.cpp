@@ -1,6 +1,10 @@
 #include "PngResource.h"
 
 #include <cstring>
+#include <memory>
+
+#include "ComPointer.h"
+#include "Handles.h"
 
 namespace zelva::images {
 
@@ -12,42 +16,31 @@ bool LoadImageResource(ImageResourceRecord& record, int resource, HINSTANCE inst
   const void* data = LockResource(LoadResource(instance, found));
   if (data == nullptr || size == 0) return false;
 
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (block == nullptr) return false;
-  void* copy = GlobalLock(block);
-  if (copy == nullptr) {
-    GlobalFree(block);
-    return false;
-  }
+  win::GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE, size));
+  if (!block) return false;
+  void* copy = GlobalLock(block.get());
+  if (copy == nullptr) return false;
   std::memcpy(copy, data, size);
+  GlobalUnlock(block.get());
 
-  IStream* stream = nullptr;
-  if (CreateStreamOnHGlobal(block, FALSE, &stream) != S_OK) {
-    GlobalUnlock(block);
-    GlobalFree(block);
-    return false;
+  std::unique_ptr<Gdiplus::Bitmap> bitmap;
+  {
+    win::ComPointer<IStream> stream;
+    if (CreateStreamOnHGlobal(block.get(), FALSE, stream.receive()) != S_OK) return false;
+    bitmap.reset(Gdiplus::Bitmap::FromStream(stream.get()));
   }
-  auto* bitmap = Gdiplus::Bitmap::FromStream(stream);
-  stream->Release();
-  if (bitmap == nullptr || bitmap->GetLastStatus() != Gdiplus::Ok) {
-    delete bitmap;
-    GlobalUnlock(block);
-    GlobalFree(block);
-    return false;
-  }
-  record.block = block;
-  record.bitmap = bitmap;
+  if (bitmap == nullptr || bitmap->GetLastStatus() != Gdiplus::Ok) return false;
+  // The record crosses to modules as plain pointers; ReleaseImageResource takes them back.
+  record.block = block.release();
+  record.bitmap = bitmap.release();
   return true;
 }
 
 void ReleaseImageResource(ImageResourceRecord& record) {
-  delete BitmapOf(record);
-  record.bitmap = nullptr;
-  if (record.block != nullptr) {
-    GlobalUnlock(record.block);
-    GlobalFree(record.block);
-    record.block = nullptr;
-  }
+  std::unique_ptr<Gdiplus::Bitmap> bitmap(BitmapOf(record));
+  win::GlobalBlock block(record.block);
+  record = {};
+  bitmap.reset();  // before the block it reads from
 }
 
 }  // namespace zelva::images

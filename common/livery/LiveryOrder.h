@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "AircraftConfig.h"
+
 namespace zelva::livery {
 
 // Receives each step of the ordering as a format with one number.
@@ -16,5 +18,10 @@ using OrderLog = void (*)(void* context, const char* format, int value);
 // names move ahead when they sort before it and it is no house livery. Equal
 // names keep their order.
 std::vector<int> OrderLiveries(const std::vector<std::string>& names, OrderLog log = nullptr, void* context = nullptr);
+
+// Counts the entries of a file in memory, orders them by their ui_variation
+// and moves them into that order, telling log every step the sort has always
+// logged. True when an entry moved.
+bool SortEntries(AircraftConfig& config, OrderLog log = nullptr, void* context = nullptr);
 
 }  // namespace zelva::livery

@@ -14,11 +14,16 @@ std::string FormatLineStamp(int hour, int minute, int second, int millisecond) {
 
 std::string InsertLineStamps(std::string_view text, const std::function<std::string()>& stampNow) {
   std::string out;
-  out.reserve(text.size() + 32);
-  for (char c : text) {
-    out += c;
-    if (c == '\n') out += stampNow();
+  size_t lines = 0;
+  for (char c : text) lines += c == '\n';
+  out.reserve(text.size() + lines * 16);
+  size_t start = 0;
+  for (size_t feed = text.find('\n'); feed != std::string_view::npos; feed = text.find('\n', start)) {
+    out.append(text.substr(start, feed + 1 - start));
+    out += stampNow();
+    start = feed + 1;
   }
+  out.append(text.substr(start));
   return out;
 }
 

@@ -53,7 +53,10 @@ extern "C" void __cdecl HostLog(const char* format, ...) {
   va_start(arguments, format);
   std::string message;
   try {
-    message = text::InsertLineStamps(FormatMessageText(format, arguments), StampNow);
+    // One reading of the clock per call: a module may hand over a block of
+    // many thousand lines, and they are all written at this instant anyway.
+    const std::string stamp = StampNow();
+    message = text::InsertLineStamps(FormatMessageText(format, arguments), [&stamp] { return stamp; });
   } catch (...) {
     // Out of memory while logging: the message is dropped, the caller goes on.
   }

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "ZelvaContract.h"
+#include "ZelvaVersion.h"
 
 namespace zelva::host {
 
-constexpr const char* kHostVersion = "v1.17.27";
+constexpr const char* kHostVersion = "v" ZELVA_VERSION_TEXT;
 
 HostContext& Context();
 

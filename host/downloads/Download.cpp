@@ -103,7 +103,7 @@ HRESULT CDownload::OnProgress(ULONG progress, ULONG maximum, ULONG status, LPCWS
   switch (status) {
     case BINDSTATUS_BEGINDOWNLOADDATA:
     case BINDSTATUS_DOWNLOADINGDATA:
-      // Wine's service reports the data only at its beginning and end.
+      // Wine's service may report the data only at its beginning and end.
       if (status == BINDSTATUS_DOWNLOADINGDATA) dataReported_ = true;
       SetState(kDownloadRunning);
       SetCounts(uint32_t(progress), uint32_t(maximum));

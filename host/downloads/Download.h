@@ -82,8 +82,9 @@ class CDownload final : public IBindStatusCallback {
   void FeedRate(uint32_t bytes);
   float Rate() const;
 
-  // Without data reports (Wine sends none between the first and the last),
-  // the count is read off the cache file the service fills; panel timer.
+  // Where the service sends no data reports between the first and the last
+  // (Wine's, on a fast line), the count is read off the cache file it fills;
+  // the panel's timer asks.
   void CatchUpWithCacheFile();
 
   // The fallback reader while state 6 lasts; Cancel reaches it under the lock.

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "FixedText.h"
 #include "Handles.h"
 #include "HostLog.h"
 #include "HostState.h"
+#include "Library.h"
 
 namespace zelva::host {
 namespace {
@@ -51,12 +53,14 @@ bool LoadOneModule(ProductModule& slot, const char* path) {
   slot.inUse = 1;
   text::CopyBounded(slot.path, path);
 
-  slot.library = LoadLibraryA(path);
-  if (slot.library == nullptr) {
+  // Released again, whichever way the library turns out not to be a module.
+  win::Library library(LoadLibraryA(path));
+  if (!library) {
     HostLog("\tFailed to load library: %d\n", int(GetLastError()));
     std::memset(&slot, 0, sizeof(slot));
     return false;
   }
+  slot.library = library.get();
   HostLog("Loading Module\n");
   bool loaded = LookupExports(slot);
   if (loaded && slot.load(&Context()) == 0) {
@@ -64,11 +68,12 @@ bool LoadOneModule(ProductModule& slot, const char* path) {
     loaded = false;
   }
   if (!loaded) {
-    FreeLibrary(slot.library);
     std::memset(&slot, 0, sizeof(slot));
     return false;
   }
   slot.getInfo(&slot.info);
+  // From here the slot holds the library until UnloadProductModules.
+  library.release();
   return true;
 }
 
@@ -122,8 +127,8 @@ void UnloadProductModules() {
   HostLog("\n\nUnloading product modules\n");
   for (int i = 0; i < g_count; ++i) {
     HostLog("\n\n%s\n", g_slots[i].info.shortName);
+    win::Library library(std::exchange(g_slots[i].library, nullptr));
     g_slots[i].unload();
-    FreeLibrary(g_slots[i].library);
   }
   HostLog("\n\nDone unloading product modules");
   g_count = 0;

@@ -26,9 +26,8 @@ constexpr int kMostSuffixes = 10000;
 
 std::string ConfigOf(const char* aircraftFolder) { return std::string(aircraftFolder) + "\\aircraft.cfg"; }
 
-// The entry's registration, when it can name a file; empty otherwise.
-std::string RegistrationOf(const char* aircraftFolder, int entry) {
-  std::string atcId = ReadProfileValue(ConfigOf(aircraftFolder).c_str(), EntrySection(entry).c_str(), "atc_id", 20);
+// The registration, when it can name a file; empty otherwise.
+std::string SafeRegistration(const std::string& atcId, int entry) {
   if (!atcId.empty() && !IsSafeFileName(atcId.c_str())) {
     LogLivery("atc_id \"%s\" of fltsim.%d is no file name; its settings file is left alone\n", atcId.c_str(), entry);
     return std::string();
@@ -36,13 +35,17 @@ std::string RegistrationOf(const char* aircraftFolder, int entry) {
   return atcId;
 }
 
+std::string RegistrationOf(const char* aircraftFolder, int entry) {
+  return SafeRegistration(
+      ReadProfileValue(ConfigOf(aircraftFolder).c_str(), EntrySection(entry).c_str(), "atc_id", 20), entry);
+}
+
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
 
-void RemoveAirframeSettings(const char*, const char*, int, const char* aircraftFolder, int entry) {
-  if (aircraftFolder == nullptr) return;
-  std::string atcId = RegistrationOf(aircraftFolder, entry);
+void RemoveAirframeSettings(const std::string& registration, int entry) {
+  std::string atcId = SafeRegistration(registration, entry);
   std::string folder = AirframeSettingsFolder(false);
   if (atcId.empty() || folder.empty()) return;
   DeleteFileA((folder + atcId + ".ini").c_str());

@@ -1,34 +1,41 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "ConfigRewrite.h"
 #include "LiveryEntries.h"
 #include "LiveryFiles.h"
 #include "LiveryPaths.h"
-#include "ProfileSection.h"
 
 namespace zelva::module {
 namespace {
 
-// Whether an entry other than the removed one still uses the texture folder.
-bool TextureStillUsed(const char* path, int removed, const std::string& texture) {
+// What a removed entry leaves to delete once aircraft.cfg no longer names it.
+struct RemovedEntry {
+  int entry;
+  std::string texture, registration;
+};
+
+// Whether an entry that stays still uses the texture folder.
+bool TextureStillUsed(const livery::AircraftConfig& config, const std::string& texture) {
   for (int entry = 0;; ++entry) {
-    std::string section = EntrySection(entry);
-    if (ReadProfileSection(path, section.c_str()).empty()) return false;
-    if (entry != removed && _stricmp(ReadProfileValue(path, section.c_str(), "texture", 100).c_str(),
-                                     texture.c_str()) == 0)
-      return true;
+    if (config.SectionText(entry).empty()) return false;
+    if (_stricmp(config.Value(entry, "texture", 100).c_str(), texture.c_str()) == 0) return true;
   }
 }
 
-void DeleteTextureFolder(const char* aircraftFolder, const char* path, int entry, const std::string& texture) {
+void DeleteTextureFolder(const char* aircraftFolder, const livery::AircraftConfig& config, int entry,
+                         const std::string& texture) {
   if (texture.empty()) return;  // "texture." alone would name no folder of this entry
   if (!IsSafeFileName(texture.c_str())) {
     LogLivery("texture \"%s\" of fltsim.%d is no folder name; no folder deleted\n", texture.c_str(), entry);
     return;
   }
-  if (TextureStillUsed(path, entry, texture)) {
+  if (TextureStillUsed(config, texture)) {
     LogLivery("texture.%s is still used by another entry; kept\n", texture.c_str());
     return;
   }
@@ -44,9 +51,18 @@ void DeleteTextureFolder(const char* aircraftFolder, const char* path, int entry
 
 }  // namespace
 
-int RemoveLiveryEntry(int entry, int variant) {
+int RemoveLiveryEntry(int entry, int variant) { return RemoveLiveryEntries({entry}, variant); }
+
+int RemoveLiveryEntries(const std::vector<int>& entries, int variant) {
   char folder[kPathChars], path[kPathChars];
-  if (entry < 0 || !VariantAircraftFolder(variant, folder) || !VariantConfigFile(variant, path)) return kResultDeclined;
+  if (!VariantAircraftFolder(variant, folder) || !VariantConfigFile(variant, path)) return kResultDeclined;
+  // From the highest number down, so that the numbers still to go stay valid.
+  std::vector<int> doomed;
+  for (int entry : entries)
+    if (entry >= 0) doomed.push_back(entry);
+  std::sort(doomed.begin(), doomed.end(), std::greater<int>());
+  doomed.erase(std::unique(doomed.begin(), doomed.end()), doomed.end());
+  if (doomed.empty()) return kResultDeclined;
 
   DWORD attributes = GetFileAttributesA(path);
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
@@ -57,21 +73,22 @@ int RemoveLiveryEntry(int entry, int variant) {
     ClearReadOnly(path);
   }
 
-  std::string section = EntrySection(entry);
-  std::string texture = ReadProfileValue(path, section.c_str(), "texture", 30);
-  std::string title = ReadProfileValue(path, section.c_str(), "title", 100);
-  std::string textureFolderName = "texture." + texture;
-  RemoveAirframeSettings(title.c_str(), textureFolderName.c_str(), variant, folder, entry);
-  DeleteTextureFolder(folder, path, entry, texture);
-
-  // Close the gap: every later entry moves down by one, whole.
-  int last = entry;
-  for (;; ++last) {
-    std::string next = ReadProfileSection(path, EntrySection(last + 1).c_str());
-    if (next.empty()) break;
-    WritePrivateProfileSectionA(EntrySection(last).c_str(), next.c_str(), path);
+  ConfigRewrite rewrite(path);
+  livery::AircraftConfig& config = rewrite.config();
+  std::vector<RemovedEntry> removed;
+  for (int entry : doomed)
+    removed.push_back({entry, config.Value(entry, "texture", 30), config.Value(entry, "atc_id", 20)});
+  for (int entry : doomed) config.RemoveEntry(entry);
+  // Files go only once aircraft.cfg names them no more: a failed rewrite leaves everything as it was.
+  RewriteResult result = rewrite.Commit();
+  if (result != RewriteResult::Done) {
+    ShowRewriteFailure(result);
+    return kResultDeclined;
   }
-  WritePrivateProfileStringA(EntrySection(last).c_str(), nullptr, nullptr, path);
+  for (const RemovedEntry& entry : removed) {
+    RemoveAirframeSettings(entry.registration, entry.entry);
+    DeleteTextureFolder(folder, config, entry.entry, entry.texture);
+  }
   return kResultDone;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ArchiveCodes.h"
+#include "ConfigRewrite.h"
 #include "FixedText.h"
 #include "InstallCommon.h"
 #include "InstallMessages.h"
@@ -80,15 +81,16 @@ int AllowWriting(const char* configPath) {
 
 // Finds the entry of a livery with the same title; asks whether to reinstall it.
 int FindInstalledEntry(LiveryFacts& livery) {
+  // One read for all entries: a profile lookup per entry costs a large fleet dearly.
+  const livery::AircraftConfig installed = ReadAircraftConfig(livery.configPath);
   for (int entry = 0;; ++entry) {
-    char title[200];
-    ReadProfileText(livery.configPath, EntrySection(entry).c_str(), "title", "", title);
-    if (title[0] == '\0') {
+    const std::string title = installed.Value(entry, "title", 200);
+    if (title.empty()) {
       Log("\tLivery not already installed\n");
       livery.entry = entry;
       return kResultDone;
     }
-    if (_stricmp(title, livery.title) != 0) continue;
+    if (_stricmp(title.c_str(), livery.title) != 0) continue;
     Log("\tLivery already installed\n");
     if (AskFormatted("Livery Already Installed", MB_YESNO | MB_ICONQUESTION,
                 "The following livery already exists:\n%s\n\nWould you like to reinstall?", livery.name) != IDYES) {
@@ -105,9 +107,9 @@ int WriteEntry(LiveryFacts& livery, const char* workConfig) {
   const std::string section = ReadProfileSection(workConfig, kLiverySection);
   if (livery.reinstall) {
     Log("\tUpdating aircraft.cfg\n");
-    // c_str() adds the second terminator that ends the list.
-    WritePrivateProfileSectionA(EntrySection(livery.entry).c_str(), section.c_str(), livery.configPath);
-    return kResultDone;
+    RewriteResult result = ReplaceLiveryEntry(livery.configPath, livery.entry, section, false);
+    // A refusal has been shown to the user already.
+    return result == RewriteResult::Done || ShowRewriteFailure(result) ? kResultDone : kResultDeclined;
   }
   int entry = livery.entry;
   for (;; ++entry) {

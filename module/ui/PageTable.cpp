@@ -1,6 +1,8 @@
 #include "Page.h"
 
 #include "ModuleResources.h"
+#include "OptionsPage.h"
+#include "OptionsResources.h"
 #include "PageDialog.h"
 #include "VersionPage.h"
 #include "VersionPageIds.h"
@@ -14,7 +16,7 @@ const PageEntry kPages[kPageCount] = {
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Manager
     {IDD_PAGE_PERFORMANCE, IDP_PAGE_HEADER, nullptr},  // second options view
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Documentation
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Aircraft Specific Settings
+    {IDD_OPTIONS_PAGE, IDP_PAGE_HEADER, &OptionsPage::Create},  // Aircraft Specific Settings
     {IDD_PAGE_VERSION, IDP_PAGE_HEADER, &CreateVersionPage},  // Version
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // panel display settings

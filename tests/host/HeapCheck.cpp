@@ -18,6 +18,7 @@ struct Record {
   void* freed[kCapacity];
   int freedCount = 0;
   int repeated = 0;
+  std::size_t refuseFrom = 0;  // 0: refuse nothing
 };
 Record g_record;
 
@@ -54,6 +55,7 @@ bool Forget(void* block) {
 }
 
 void* Allocate(std::size_t size) noexcept {
+  if (Following() && g_record.refuseFrom != 0 && size >= g_record.refuseFrom) return nullptr;
   void* block = std::malloc(size != 0 ? size : 1);
   Note(block);
   return block;
@@ -83,10 +85,13 @@ namespace zelva::testing {
 
 HeapCheck::HeapCheck() {
   g_record.liveCount = g_record.freedCount = g_record.repeated = 0;
+  g_record.refuseFrom = 0;
   g_record.thread = GetCurrentThreadId();
 }
 
 HeapCheck::~HeapCheck() { g_record.thread = 0; }
+
+void HeapCheck::RefuseFrom(std::size_t bytes) { g_record.refuseFrom = bytes; }
 
 int HeapCheck::repeatedFrees() const { return g_record.repeated; }
 int HeapCheck::liveBlocks() const { return g_record.liveCount; }

@@ -5,6 +5,7 @@
 
 #include "DialogAnswerer.h"
 #include "HostProcess.h"
+#include "ZelvaVersion.h"
 
 using namespace zelva::testing;
 
@@ -19,7 +20,7 @@ TEST(HostStartTest, FreshProfileCommandLinePackageAndSecondInstances) {
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(WaitForLog(host, "Opening ZLP file: c:\\liveries\\nordair.zlp"));
   std::string log = host.Log();
-  EXPECT_EQ(log.rfind("===================== ZELVA Hangardesk v1.17.27 =====================\r\n", 0), 0u) << log;
+  EXPECT_EQ(log.rfind("===================== ZELVA Hangardesk v" ZELVA_VERSION_TEXT " =====================\r\n", 0), 0u) << log;
   EXPECT_LT(log.find("Load complete."), log.find("Opening ZLP file: c:\\liveries\\nordair.zlp"));
   {
     Process second(host.programPath(), "D:\\Downloads\\Aurora.zlp", host.programFolder());

@@ -54,11 +54,11 @@ void SettingsHost::SetUp() {
 }
 
 void SettingsHost::Load() {
-  library_ = LoadLibraryA(WindowsPathOf(ZELVA_SETTINGS_PATH).c_str());
-  ASSERT_NE(library_, nullptr) << GetLastError();
+  library_.reset(LoadLibraryA(WindowsPathOf(ZELVA_SETTINGS_PATH).c_str()));
+  ASSERT_TRUE(library_) << GetLastError();
   auto bind = [&](auto& target, const char* name) {
     target = reinterpret_cast<std::remove_reference_t<decltype(target)>>(
-        reinterpret_cast<void*>(GetProcAddress(library_, name)));
+        reinterpret_cast<void*>(GetProcAddress(library_.get(), name)));
     ASSERT_NE(target, nullptr) << name;
   };
   bind(load_, kExportLoad);
@@ -77,7 +77,7 @@ void SettingsHost::Unload() {
 
 void SettingsHost::TearDown() {
   Unload();
-  if (library_ != nullptr) FreeLibrary(library_);
+  library_.reset();
   if (frame_ != nullptr && IsWindow(frame_)) DestroyWindow(frame_);
   Pump();
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Library.h"
 #include "ZelvaContract.h"
 
 namespace zelva::testing {
@@ -58,7 +59,7 @@ class SettingsHost : public ::testing::Test {
 
   HWND frame_ = nullptr;
   HWND content_ = nullptr;
-  HMODULE library_ = nullptr;
+  win::Library library_;
 
  private:
   LoadProductModuleExport load_ = nullptr;

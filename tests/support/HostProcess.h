@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Handles.h"
+#include "Registry.h"
 #include "TestFolder.h"
 
 namespace zelva::testing {
@@ -20,13 +22,15 @@ class AppDataOverride {
   AppDataOverride& operator=(const AppDataOverride&) = delete;
 
  private:
-  HKEY key_ = nullptr;
+  win::RegistryKey key_;
   DWORD type_ = REG_EXPAND_SZ;
   char previous_[MAX_PATH] = {};
   bool hadPrevious_ = false;
 };
 
-// A started process; waits for it to end when destroyed.
+// A started process; waits for it to end when destroyed. The host is watched
+// until it shows a sign of life (a line in its log, a window): one that ends
+// without either never started, and is started once more (SecondStarts.h).
 class Process {
  public:
   Process(const std::string& program, const std::string& arguments, const std::string& folder);
@@ -34,13 +38,16 @@ class Process {
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
 
-  bool started() const { return info_.hProcess != nullptr; }
-  DWORD id() const { return info_.dwProcessId; }
+  bool started() const { return process_.valid(); }
+  DWORD id() const { return id_; }
   // The exit code, or STILL_ACTIVE when it did not end in time.
   DWORD Wait(DWORD timeoutMs = 60000);
 
  private:
-  PROCESS_INFORMATION info_ = {};
+  bool Start(const std::string& commandLine, const std::string& folder);
+
+  win::KernelHandle process_;
+  DWORD id_ = 0;
 };
 
 // The configuration every installation starts with.
@@ -70,10 +77,11 @@ HWND WaitForWindow(const char* caption, DWORD process, DWORD timeoutMs = 30000);
 inline HWND WaitForMainWindow(DWORD process) { return WaitForWindow("ZELVA Hangardesk", process, 60000); }
 // Waits until the log holds the text; true when it came.
 bool WaitForLog(const HostInstallation& host, const std::string& text, DWORD timeoutMs = 30000);
-// Polls until the condition holds; true when it came in time.
+// Polls until the condition holds; true when it came before the deadline.
 template <class Condition>
 bool WaitUntil(Condition condition, DWORD timeoutMs = 30000) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50, Sleep(50))
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (; GetTickCount64() < deadline; Sleep(20))
     if (condition()) return true;
   return condition();
 }

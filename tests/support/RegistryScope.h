@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "Registry.h"
+
 namespace zelva::testing {
 
 class RegistryScope {
@@ -20,7 +22,7 @@ class RegistryScope {
   void SetNumber(HKEY root, const std::string& path, const char* name, DWORD value, REGSAM view = 0);
 
  private:
-  HKEY Create(HKEY root, const std::string& path, REGSAM view);
+  win::RegistryKey Create(HKEY root, const std::string& path, REGSAM view);
 
   struct Created {
     HKEY root;

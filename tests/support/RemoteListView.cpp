@@ -7,14 +7,12 @@ namespace zelva::testing {
 RemoteListView::RemoteListView(HWND list) : list_(list) {
   DWORD id = 0;
   GetWindowThreadProcessId(list, &id);
-  process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-  if (process_ != nullptr)
-    remote_ = VirtualAllocEx(process_, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  process_.reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id));
+  if (process_) remote_ = VirtualAllocEx(process_.get(), nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
 }
 
 RemoteListView::~RemoteListView() {
-  if (remote_ != nullptr) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
-  if (process_ != nullptr) CloseHandle(process_);
+  if (remote_ != nullptr) VirtualFreeEx(process_.get(), remote_, 0, MEM_RELEASE);
 }
 
 int RemoteListView::Count() const { return int(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }
@@ -28,7 +26,7 @@ void RemoteListView::SetCheck(int item, bool checked) {
   LVITEMA change = {};
   change.stateMask = LVIS_STATEIMAGEMASK;
   change.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-  WriteProcessMemory(process_, remote_, &change, sizeof(change), nullptr);
+  WriteProcessMemory(process_.get(), remote_, &change, sizeof(change), nullptr);
   SendMessageA(list_, LVM_SETITEMSTATE, WPARAM(item), reinterpret_cast<LPARAM>(remote_));
 }
 
@@ -36,10 +34,10 @@ RECT RemoteListView::CellOnScreen(int item, int column) {
   RECT cell = {};
   cell.top = column;
   cell.left = LVIR_BOUNDS;
-  WriteProcessMemory(process_, remote_, &cell, sizeof(cell), nullptr);
+  WriteProcessMemory(process_.get(), remote_, &cell, sizeof(cell), nullptr);
   SendMessageA(list_, column == 0 ? LVM_GETITEMRECT : LVM_GETSUBITEMRECT, WPARAM(item),
                reinterpret_cast<LPARAM>(remote_));
-  ReadProcessMemory(process_, remote_, &cell, sizeof(cell), nullptr);
+  ReadProcessMemory(process_.get(), remote_, &cell, sizeof(cell), nullptr);
   MapWindowPoints(list_, nullptr, reinterpret_cast<POINT*>(&cell), 2);
   return cell;
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "Handles.h"
+
 namespace zelva::testing {
 
 class RemoteListView {
@@ -23,7 +25,7 @@ class RemoteListView {
 
  private:
   HWND list_;
-  HANDLE process_ = nullptr;
+  win::KernelHandle process_;
   void* remote_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 // Drives a running host from outside for screenshots and demos:
 //   hostdriver wait | select INDEX | choose TEXT | menu INDEX | home | close | press CAPTION ID
+//              | click-cell ID ITEM COLUMN | click ID
 #include <windows.h>
 #include <commctrl.h>
 
@@ -47,12 +48,79 @@ bool SelectMenuItem(HWND main, int index) {
   return true;
 }
 
+struct ChildSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<ChildSearch*>(parameter);
+  if (GetDlgCtrlID(window) != search->id || !IsWindowVisible(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// A visible window anywhere inside main with the control id, once it is there.
+HWND WaitForControl(HWND main, int id) {
+  for (int waited = 0; waited < 10000; waited += 50) {
+    ChildSearch search = {id, nullptr};
+    EnumChildWindows(main, &MatchChild, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) return search.found;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+// A real click, as the user's mouse gives it, at a point of the screen.
+bool ClickAt(HWND main, POINT at) {
+  SetForegroundWindow(main);
+  SetCursorPos(at.x, at.y);
+  INPUT clicks[2] = {};
+  clicks[0].type = clicks[1].type = INPUT_MOUSE;
+  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  return SendInput(2, clicks, sizeof(INPUT)) == 2;
+}
+
+// A click on a cell of a list view in the host's process: the cell's
+// rectangle is asked for through that process's memory.
+bool ClickCell(HWND main, int id, int item, int column) {
+  HWND list = WaitForControl(main, id);
+  if (list == nullptr) return false;
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (process == nullptr) return false;
+  RECT cell = {LVIR_BOUNDS, column, 0, 0};
+  void* remote = VirtualAllocEx(process, nullptr, sizeof(cell), MEM_COMMIT, PAGE_READWRITE);
+  bool found = remote != nullptr && WriteProcessMemory(process, remote, &cell, sizeof(cell), nullptr) &&
+               SendMessageA(list, LVM_GETSUBITEMRECT, WPARAM(item), reinterpret_cast<LPARAM>(remote)) &&
+               ReadProcessMemory(process, remote, &cell, sizeof(cell), nullptr);
+  if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  if (!found) return false;
+  POINT at = {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+  ClientToScreen(list, &at);
+  return ClickAt(main, at);
+}
+
+bool ClickControl(HWND main, int id) {
+  HWND control = WaitForControl(main, id);
+  if (control == nullptr) return false;
+  RECT r = {};
+  GetClientRect(control, &r);
+  POINT at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ClientToScreen(control, &at);
+  return ClickAt(main, at);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
-                 "usage: hostdriver wait | select INDEX | choose TEXT | menu INDEX | home | close | press CAPTION ID\n");
+                 "usage: hostdriver wait | select INDEX | choose TEXT | menu INDEX | home | close | press CAPTION ID"
+                 " | click-cell ID ITEM COLUMN | click ID\n");
     return 2;
   }
   HWND main = WaitForMainWindow();
@@ -89,6 +157,16 @@ int main(int argc, char** argv) {
       return 1;
     }
     Click(window, std::atoi(argv[3]));
+  } else if (std::strcmp(argv[1], "click-cell") == 0 && argc > 4) {
+    if (!ClickCell(main, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]))) {
+      std::fprintf(stderr, "hostdriver: no cell %s %s in list %s\n", argv[3], argv[4], argv[2]);
+      return 1;
+    }
+  } else if (std::strcmp(argv[1], "click") == 0 && argc > 2) {
+    if (!ClickControl(main, std::atoi(argv[2]))) {
+      std::fprintf(stderr, "hostdriver: no control %s\n", argv[2]);
+      return 1;
+    }
   } else if (std::strcmp(argv[1], "wait") != 0) {
     std::fprintf(stderr, "hostdriver: unknown command %s\n", argv[1]);
     return 2;

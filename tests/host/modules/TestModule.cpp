@@ -2,7 +2,8 @@
 // it is compiled (TEST_MODULE_NAME, TEST_MODULE_INSTALLED, TEST_MODULE_LOAD_RESULT,
 // TEST_MODULE_OMIT_EXECUTE, TEST_MODULE_DIVIDE, TEST_MODULE_CLAIM_FILTER,
 // TEST_MODULE_DOCUMENT, TEST_MODULE_PACKAGES with TEST_MODULE_PACKAGE_AIRCRAFT,
-// TEST_MODULE_DOWNLOADS). Every call is logged through the host.
+// TEST_MODULE_REPORT_ASSOCIATION, TEST_MODULE_DOWNLOADS). Every call is logged
+// through the host.
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "Handles.h"
 #include "ZelvaContract.h"
 
 using namespace zelva;
@@ -66,6 +68,9 @@ void __cdecl OnDownloadDone(DownloadRequest* request, int32_t state) {
   g_host->log("\n%s - test download %s state %d %s size %lu thread %s view %d\n", TEST_MODULE_NAME, request->title,
               state, present ? "present" : "missing", static_cast<unsigned long>(facts.nFileSizeLow),
               GetCurrentThreadId() == g_uiThread ? "ui" : "worker", int(view->data.state));
+  // A window-touching host command from the worker: at close it reaches a UI
+  // thread that is waiting for this very thread.
+  g_host->hostCommand(kHostSetNotificationCount, nullptr, nullptr);
   const ListedDownload& listed = g_downloads[size_t(request->userValue)];
   size_t then = listed.options.find("then=");
   if (then != std::string::npos) SubmitListed(size_t(std::stoul(listed.options.substr(then + 5))));
@@ -123,6 +128,9 @@ extern "C" {
 __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* context) {
   g_host = context;
   g_host->log("\n%s - test load\n", TEST_MODULE_NAME);
+#ifdef TEST_MODULE_REPORT_ASSOCIATION
+  g_host->log("\n%s - test association %d\n", TEST_MODULE_NAME, int(g_host->fileAssociation));
+#endif
 #ifdef TEST_MODULE_NOTIFY
   PostNotice();
 #endif
@@ -142,14 +150,16 @@ __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* conte
 
 __declspec(dllexport) void __cdecl ZELVA_GetProductInfo(ProductInfo* info) { *info = g_info; }
 
-// Keeps the host busy with its working dialog for a while, as package work does.
+// Keeps the host busy with its working dialog, as package work does, until
+// the test lets it go (or a minute has passed).
 void BusyWithWorkingDialog() {
   std::thread([] {
     Sleep(300);
     g_host->setWorkingDialogLayout(2);
     g_host->setWorkingDialogText(1, "Busy line");
+    win::KernelHandle release(CreateEventA(nullptr, TRUE, FALSE, "ZELVA test busy release"));
     g_host->log("\n%s - test working open %d\n", TEST_MODULE_NAME, int(g_host->hostCommand(kHostIsWorkingDialogOpen, nullptr, nullptr)));
-    Sleep(3000);
+    if (release) WaitForSingleObject(release.get(), 60000);
     g_host->log("\n%s - test busy closing\n", TEST_MODULE_NAME);
     g_host->closeWorkingDialog();
   }).detach();

@@ -6,6 +6,8 @@
 #include "LiveryEntries.h"
 #include "LiverySimulator.h"
 
+using namespace std::string_literals;  // key strings hold NULs
+
 using namespace zelva;
 using namespace zelva::testing;
 
@@ -23,7 +25,6 @@ TEST_F(LiveryConfigEditTest, NewEntryLandsBehindTheLastEntryAndThePreviousFileIs
   const std::string original = FreighterConfig();
   std::string path = sim_.WriteConfig(kFreighter, original);
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);  // cleared without asking
-  using namespace std::string_literals;  // the key strings hold NULs
   const std::string keys =
       "title=K50F Sky Lease\0ui_variation=Sky Lease\0texture=SkyLease\0description="s + longDescription + "\0"s;
 
@@ -68,6 +69,55 @@ TEST_F(LiveryConfigEditTest, FailedReplacementLeavesTheOriginalWhole) {
   EXPECT_EQ(answerer.text(), "There was an error deleting the old backup aircraft.cfg!");
   EXPECT_EQ(sim_.ReadConfig(kFreighter), original);
   RemoveDirectoryA(backup.c_str());
+
+  // UTF-16 text would be torn apart by lines of single bytes: it stays as it is.
+  const std::string wide = "\xFF\xFE[\0f\0l\0t\0s\0i\0m\0.\0\x30\0]\0\r\0\n\0"s;
+  WriteWholeFile(path, wide);
+  DialogAnswerer refusal("Error", IDOK);
+  EXPECT_FALSE(module::InsertLiveryEntry(path.c_str(), 1, "title=K50F Sky Lease"));
+  EXPECT_TRUE(refusal.Wait());
+  EXPECT_EQ(refusal.text(), "There was an error opening aircraft.cfg!");
+  EXPECT_EQ(sim_.ReadConfig(kFreighter), wide);
+}
+
+TEST_F(LiveryConfigEditTest, TheFileBeforeTheFirstChangeOfTheRunIsKept) {
+  const std::string original = FreighterConfig();
+  std::string path = sim_.WriteConfig(kFreighter, original);
+  ASSERT_TRUE(module::InsertLiveryEntry(path.c_str(), 4, "title=K50F Sky Lease\0ui_variation=Sky Lease\0"s));
+  module::SortLiveryEntries(kFreighterIndex);
+  ASSERT_TRUE(module::InsertLiveryEntry(path.c_str(), 5, "title=K50F Alpine\0ui_variation=Alpine\0"s));
+  EXPECT_EQ(ReadWholeFile(path + "_old"), original);
+  EXPECT_EQ(sim_.Value(kFreighter, 5, "ui_variation"), "Alpine");
+  EXPECT_EQ(sim_.Value(kFreighter, 4, "ui_variation"), "Sky Lease");
+}
+
+TEST_F(LiveryConfigEditTest, ReplacementKeepsTheEntrysOwnFilesAndNeverEmptiesIt) {
+  std::string path = sim_.WriteConfig(kFreighter, FreighterConfig());
+  EXPECT_EQ(module::ReplaceLiveryEntry(path.c_str(), 1,
+                                       "title=K50F Polar Air Cargo\0ui_variation=Polar Air Cargo\0texture=PolarNew\0"
+                                       "atc_id=N9PA\0description=Repainted\0"s,
+                                       true),
+            module::RewriteResult::Done);
+  EXPECT_EQ(sim_.Value(kFreighter, 1, "texture"), "Polar");
+  EXPECT_EQ(sim_.Value(kFreighter, 1, "atc_id"), "N450PA");
+  EXPECT_EQ(sim_.Value(kFreighter, 1, "description"), "Repainted");
+  EXPECT_EQ(sim_.Value(kFreighter, 2, "ui_variation"), "Nordic Freight");
+
+  const std::string before = sim_.ReadConfig(kFreighter);
+  for (const std::string& nothing : {""s, "\0"s, "no equals sign\0"s})
+    EXPECT_EQ(module::ReplaceLiveryEntry(path.c_str(), 1, nothing, true), module::RewriteResult::Refused);
+  EXPECT_EQ(sim_.ReadConfig(kFreighter), before);
+}
+
+TEST_F(LiveryConfigEditTest, RepairAppendsLostEntriesAndSortsInOneReplace) {
+  sim_.WriteConfig(kFreighter, FreighterConfig());
+  ReplaceCounter replaces;
+  ASSERT_TRUE(module::AppendLiveryEntries(kFreighterIndex, {"title=K50F Zeta\0ui_variation=Zeta\0texture=Zeta\0"s,
+                                                            "title=K50F Alpine\0ui_variation=Alpine\0"s}));
+  EXPECT_EQ(replaces.count(), 1);
+  const char* order[] = {"ZELVA House Colours", "Alpine", "Atlas", "Nordic Freight", "Polar Air Cargo", "Zeta", ""};
+  for (int entry = 0; entry < 7; ++entry) EXPECT_EQ(sim_.Value(kFreighter, entry, "ui_variation"), order[entry]);
+  EXPECT_EQ(sim_.Value(kFreighter, 5, "texture"), "Zeta");
 }
 
 TEST_F(LiveryConfigEditTest, SortingPutsHouseLiveriesFirstAndMovesWholeSections) {

@@ -3,9 +3,14 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "DialogAnswerer.h"
+#include "LargeFleet.h"
 #include "LiveryEntries.h"
 #include "LiverySimulator.h"
+#include "ProfileSection.h"
 
 using namespace zelva;
 using namespace zelva::testing;
@@ -104,6 +109,52 @@ TEST_F(LiveryRemovalTest, ReadOnlyConfigurationAsksFirst) {
   EXPECT_EQ(module::RemoveLiveryEntry(1, kFreighterIndex), kResultDone);
   EXPECT_TRUE(answerer.Wait());
   EXPECT_EQ(sim_.Value(kFreighter, 1, "ui_variation"), "Nordic Freight");
+}
+
+TEST_F(LiveryRemovalTest, RemovingFiveOf300RenumbersTheRestWithoutAGapInOneReplace) {
+  std::string path = sim_.WriteConfig(kFreighter, LargeFleetConfig(300));
+  std::vector<std::string> sections;
+  for (int entry = 0; entry < 300; ++entry)
+    sections.push_back(module::ReadProfileSection(path.c_str(), ("fltsim." + std::to_string(entry)).c_str()));
+  const std::vector<int> removed = {151, 5, 299, 150, 17};
+  std::vector<std::string> files;
+  for (int entry : removed) {
+    files.push_back(TextureFolder("T" + std::to_string(entry)));
+    files.push_back(SettingsFile("N" + std::to_string(entry) + "BX"));
+  }
+  std::string kept = TextureFolder("T6"), keptSettings = SettingsFile("N6BX");
+
+  ReplaceCounter replaces;
+  EXPECT_EQ(module::RemoveLiveryEntries(removed, kFreighterIndex), kResultDone);
+
+  EXPECT_EQ(replaces.count(), 1);
+  std::vector<std::string> expected;
+  for (int entry = 0; entry < 300; ++entry)
+    if (std::find(removed.begin(), removed.end(), entry) == removed.end()) expected.push_back(sections[size_t(entry)]);
+  for (int entry = 0; entry < 295; ++entry)
+    ASSERT_EQ(module::ReadProfileSection(path.c_str(), ("fltsim." + std::to_string(entry)).c_str()),
+              expected[size_t(entry)]) << "entry " << entry;
+  EXPECT_EQ(module::ReadProfileSection(path.c_str(), "fltsim.295"), "");
+  for (const std::string& file : files) EXPECT_FALSE(Exists(file)) << file;
+  EXPECT_TRUE(Exists(kept + "\\K50F_T.dds") && Exists(keptSettings));
+}
+
+TEST_F(LiveryRemovalTest, AFailedRewriteDeletesNothing) {
+  const std::string original = FreighterConfig();
+  std::string path = sim_.WriteConfig(kFreighter, original);
+  std::string polar = TextureFolder("Polar"), settings = SettingsFile("N450PA");
+  // Another program holds aircraft.cfg open: it cannot be replaced.
+  HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  DialogAnswerer answerer("Error", IDOK);
+  EXPECT_EQ(module::RemoveLiveryEntry(1, kFreighterIndex), kResultDeclined);
+  EXPECT_TRUE(answerer.Wait());
+  EXPECT_EQ(answerer.text(), "There was an error opening aircraft.cfg!");
+  CloseHandle(holder);
+  EXPECT_EQ(sim_.ReadConfig(kFreighter), original);
+  EXPECT_TRUE(Exists(polar + "\\K50F_T.dds") && Exists(settings));
+  EXPECT_FALSE(Exists(path + "_new"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "ConfigRewrite.h"
 #include "ModuleContext.h"
 #include "ProductTemplate.h"
 
@@ -11,6 +12,8 @@ namespace zelva::testing {
 namespace {
 
 void __cdecl DiscardLog(const char*, ...) {}
+
+int g_replaced = 0;
 
 }  // namespace
 
@@ -32,6 +35,15 @@ std::string Entry(int entry, const std::string& name, const std::string& texture
   return "[fltsim." + std::to_string(entry) + "]\r\ntitle=K50F " + name + "\r\nsim=K50F\r\nmodel=\r\ntexture=" +
          texture + "\r\nui_variation=" + name + "\r\natc_id=" + atcId + "\r\n" + extra + "\r\n";
 }
+
+ReplaceCounter::ReplaceCounter() {
+  g_replaced = 0;
+  module::SetRewriteStepHook([](module::RewriteStep step) { g_replaced += step == module::RewriteStep::Replaced; });
+}
+
+ReplaceCounter::~ReplaceCounter() { module::SetRewriteStepHook(nullptr); }
+
+int ReplaceCounter::count() const { return g_replaced; }
 
 LiverySimulator::LiverySimulator() : host_(std::make_unique<HostContext>()) {
   std::memset(host_.get(), 0, sizeof(HostContext));

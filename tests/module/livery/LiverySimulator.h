@@ -24,6 +24,16 @@ std::string FreighterConfig();
 std::string Entry(int entry, const std::string& name, const std::string& texture, const std::string& atcId = "",
                   const std::string& extra = "");
 
+// Counts the replacements of aircraft.cfg while it lives.
+class ReplaceCounter {
+ public:
+  ReplaceCounter();
+  ~ReplaceCounter();
+  ReplaceCounter(const ReplaceCounter&) = delete;
+  ReplaceCounter& operator=(const ReplaceCounter&) = delete;
+  int count() const;
+};
+
 class LiverySimulator {
  public:
   LiverySimulator();

@@ -1,0 +1,63 @@
+// The profile reader against what the platform's profile functions were seen
+// to read from the same bytes (the Windows tests compare the two directly).
+#include "ProfileDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using zelva::profile::Document;
+using namespace std::string_literals;
+
+namespace {
+
+TEST(ProfileDocument, LooksUpAsTheProfileFunctionsDo) {
+  const Document file(
+      "top=before any section\r\n"
+      "[ Names ]\r\n  k \t= 2 \r\n\x1a\r\nK=second\r\nquoted=\"abcdef\"\r\nsingle='x'\r\nempty=\"\"\r\nhalf=\"ab'\r\n"
+      "[names]\r\nlater=hidden behind the first [Names]\r\n"
+      " [c] ; [d] \r\nz=3\r\n"
+      "[cut]\rcr=alone\r[open\r\nafter=open\r\n"
+      "[nul\0x]\r\nv=ab\0cd\r\nn\0m=1\r\n"s);
+  EXPECT_EQ(file.Value("", "top", 100), "before any section");
+  EXPECT_EQ(file.Value("names", " K ", 100), "2");  // names trimmed, case ignored, the first key wins
+  EXPECT_EQ(file.Value("NAMES", "later", 100), "");  // only the first section of a name is read
+  EXPECT_EQ(file.Value("Names", "quoted", 100), "abcdef");
+  EXPECT_EQ(file.Value("Names", "quoted", 7), "abcde");  // the closing quote takes one character along
+  EXPECT_EQ(file.Value("Names", "quoted", 4), "abc");
+  EXPECT_EQ(file.Value("Names", "single", 100), "x");
+  EXPECT_EQ(file.Value("Names", "empty", 100), "");
+  EXPECT_EQ(file.Value("Names", "half", 100), "\"ab'");
+  EXPECT_EQ(file.Value("c] ; [d", "z", 100), "3");  // a header runs to its last "]"
+  EXPECT_EQ(file.Value("cut", "cr", 100), "alone");  // a carriage return alone ends a line
+  EXPECT_EQ(file.Value("cut", "after", 100), "open");  // "[open" has no "]": a key of [cut]
+  EXPECT_EQ(file.Value("nul", "v", 100), "ab");
+  EXPECT_EQ(file.Value("nul", "n", 100), "1");
+  EXPECT_EQ(file.Value("missing", "k", 100), "");
+}
+
+TEST(ProfileDocument, GivesAWholeSectionAsTheProfileFunctionsDo) {
+  const Document file("[s]\r\n=a\r\n=b\r\nk = 1\r\n=c\r\n; a comment=1\r\nbare\r\n\r\n[t]\r\nx=\"q\"\r\n");
+  // A line without a name counts only behind a named key; comments never do.
+  EXPECT_EQ(file.SectionText("S"), "=a\0k=1\0=c\0bare\0"s);
+  EXPECT_EQ(file.SectionText("t"), "x=\"q\"\0"s);
+  EXPECT_EQ(file.SectionText(" t"), "");
+  EXPECT_EQ(file.SectionText("u"), "");
+}
+
+TEST(ProfileDocument, EveryByteComesBackUnchanged) {
+  for (const std::string& bytes :
+       {"[a]\r\nk=1\n\n\r\r\n  [B] ;x\r\n\tv = 2 \rlast"s, "\xEF\xBB\xBF[a]\r\nk=\xC3\xA9\r\n"s, "\r\n"s, ""s,
+        "no break at all"s, "[a]\r\nk=\x81\x8d\xa0\xff\0x\r\n"s}) {
+    EXPECT_EQ(Document(bytes).Text(), bytes);
+  }
+  EXPECT_EQ(Document("\xEF\xBB\xBF[a]\r\nk=1\r\n").Value("a", "k", 10), "1");
+  // UTF-16 is read by the profile functions but not here: it is only handed back.
+  const std::string wide("\xFF\xFE[\0a\0]\0\r\0\n\0"s);
+  Document unicode(wide);
+  EXPECT_TRUE(unicode.wide());
+  EXPECT_EQ(unicode.Text(), wide);
+  EXPECT_EQ(unicode.Find("a"), Document::npos);
+}
+
+}  // namespace

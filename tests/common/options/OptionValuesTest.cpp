@@ -1,0 +1,148 @@
+// The catalogue, the shown values and the checks of new values.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "AircraftOption.h"
+#include "K50Rules.h"
+#include "OptionValues.h"
+
+using namespace zelva::options;
+
+namespace {
+
+const AircraftOption& Row(const char* section, const char* key) {
+  int row = FindOption(section, key);
+  EXPECT_GE(row, 0) << section << "/" << key;
+  return *OptionAt(row);
+}
+
+TEST(OptionCatalogueTest, HoldsEveryRowOnceWithItsKindAndAShortDescription) {
+  ASSERT_EQ(OptionCatalogueSize(), 86);
+  std::map<OptionKind, int> kinds;
+  int hooked = 0;
+  for (int row = 0; row < OptionCatalogueSize(); ++row) {
+    const AircraftOption& option = *OptionAt(row);
+    ++kinds[option.kind];
+    if (option.hook != 0) ++hooked;
+    // FindOption gives the first match: a row found elsewhere would be a duplicate.
+    EXPECT_EQ(FindOption(option.section, option.key), row) << option.key;
+    if (option.kind == OptionKind::kHidden) continue;
+    std::string description = option.description;
+    int sentences = 0;
+    for (size_t at = 0; at < description.size(); ++at) {
+      if (description[at] == '.' && (at + 1 == description.size() || description[at + 1] == ' ')) ++sentences;
+    }
+    EXPECT_TRUE(sentences >= 1 && sentences <= 4 && description.back() == '.') << option.key << ": " << description;
+    if (option.kind == OptionKind::kChoice || option.kind == OptionKind::kChoiceOrNumber) {
+      EXPECT_GE(ChoiceCount(option), 2) << option.key;
+    }
+    if (option.kind == OptionKind::kRange) {
+      EXPECT_LT(option.minimum, option.maximum) << option.key;
+    }
+  }
+  EXPECT_EQ(kinds[OptionKind::kYesNo], 17);
+  EXPECT_EQ(kinds[OptionKind::kOnOff], 28);
+  EXPECT_EQ(kinds[OptionKind::kChoice], 26);
+  EXPECT_EQ(kinds[OptionKind::kRange], 9);
+  EXPECT_EQ(kinds[OptionKind::kChoiceOrNumber], 1);
+  EXPECT_EQ(kinds[OptionKind::kHidden], 5);
+  EXPECT_EQ(hooked, 1);
+  EXPECT_NE(Row("FMS", "DefaultReductionAlt").hook, 0);
+  EXPECT_EQ(OptionCatalogue()[86].section[0], '\0');
+}
+
+TEST(OptionCatalogueTest, FindsRowsBySectionAndKeyWithoutRegardToCase) {
+  EXPECT_EQ(FindOption("fms", "defaultreductionalt"), FindOption("FMS", "DefaultReductionAlt"));
+  EXPECT_EQ(FindOption("Airframe", "passenger signs type"), 14);
+  EXPECT_EQ(FindOption("Displays", "DigitalClock"), -1);  // its row is in Airframe
+  EXPECT_EQ(FindOption("FMS", "DefaultReductionAl"), -1);
+  EXPECT_EQ(OptionAt(kNoCatalogueRow), nullptr);
+}
+
+TEST(OptionValuesTest, ShowsLabelsForStoredValuesAndTheTextWhereNoneMatches) {
+  EXPECT_EQ(ShownValue(&Row("fms", "defaultreductionalt"), "1"), "Flaps 1");
+  EXPECT_EQ(ShownValue(&Row("FMS", "DefaultReductionAlt"), "1500"), "1500");
+  EXPECT_EQ(ShownValue(&Row("FMS", "DerateWashoutAlt"), "20000"), "20000");
+  EXPECT_EQ(ShownValue(&Row("GPWS", "GPWS_500"), "2"), "Smart");
+  EXPECT_EQ(ShownValue(&Row("GPWS", "GPWS_V1Callout"), "0"), "Off");
+  EXPECT_EQ(ShownValue(&Row("GPWS", "GPWS_V1Callout"), "05"), "Off");
+  EXPECT_EQ(ShownValue(&Row("Warnings", "RAASInstalled"), "2"), "Yes");
+  EXPECT_EQ(ShownValue(nullptr, "12abc"), "12abc");
+  EXPECT_EQ(TwoLabelIndex("0"), 0);
+  EXPECT_EQ(TwoLabelIndex(""), 1);
+  EXPECT_EQ(MatchingChoice(Row("FMS", "DerateWashoutAlt"), "20000"), -1);
+}
+
+TEST(OptionValuesTest, RangeCheckReadsTheLeadingNumberAndRejectsWhatNoIntHolds) {
+  const AircraftOption& range = Row("TCAS", "TCAS_FilterRange");
+  auto accepts = [&](const char* text) { return WithinRange(text, range.minimum, range.maximum); };
+  EXPECT_TRUE(accepts("0"));
+  EXPECT_TRUE(accepts("79"));
+  EXPECT_TRUE(accepts("12abc"));
+  EXPECT_TRUE(accepts(" +7"));
+  EXPECT_TRUE(accepts("filter"));  // no digits read as 0
+  EXPECT_FALSE(accepts("80"));
+  EXPECT_FALSE(accepts("-1"));
+  // Too many digits for an int: some of them wrap into the range when read as one.
+  EXPECT_FALSE(accepts("99999999999"));
+  EXPECT_FALSE(accepts("4294967336"));
+  EXPECT_FALSE(accepts("-4294967296"));
+  EXPECT_FALSE(accepts("184467440737095516170"));
+  EXPECT_EQ(ReadLeadingInteger("2147483647").overflow, false);
+  EXPECT_EQ(ReadLeadingInteger("-2147483648").value, -2147483648LL);
+  EXPECT_EQ(ReadLeadingInteger("2147483648").overflow, true);
+  EXPECT_EQ(RangeMessage(0, 79), "Please enter a value between 0 & 79!");
+}
+
+TEST(K50RulesTest, ThrustReductionIsFlapsOrAHeightRoundedToTenFeet) {
+  for (auto [typed, stored] : std::map<std::string, std::string>{{"404", "400"},
+                                                                  {"405", "410"},
+                                                                  {"9895", "9900"},
+                                                                  {"400", "400"},
+                                                                  {"1234", "1230"},
+                                                                  {" 1236 ft", "1240"},
+                                                                  {"1", "1"},
+                                                                  {"5", "5"},
+                                                                  {"Flaps 1", "Flaps 1"},
+                                                                  {"Flaps 5", "Flaps 5"}}) {
+    std::string value = typed;
+    EXPECT_TRUE(CheckThrustReduction(value)) << typed;
+    EXPECT_EQ(value, stored) << typed;
+  }
+  for (const char* typed : {"399", "9901", "flaps 5", "Flaps", "2", "4294967696", "-500"}) {
+    std::string value = typed;
+    EXPECT_FALSE(CheckThrustReduction(value)) << typed;
+    EXPECT_EQ(value, typed);
+  }
+  EXPECT_TRUE(IsThrustReductionRow(FindOption("fms", "DEFAULTREDUCTIONALT")));
+  EXPECT_FALSE(IsThrustReductionRow(FindOption("FMS", "DefaultAccelHeight")));
+  EXPECT_FALSE(IsThrustReductionRow(kNoCatalogueRow));
+}
+
+TEST(K50RulesTest, VariantsShowTheirOwnAirframeEquipment) {
+  auto kind = [](const char* key) { return Row("Airframe", key).kind; };
+  AdjustCatalogueForVariant(kK50_300Er);
+  EXPECT_EQ(kind("APUtoPack"), OptionKind::kHidden);
+  EXPECT_EQ(kind("TailskidInstalled"), OptionKind::kYesNo);
+  EXPECT_EQ(kind("SatcomAntenna"), OptionKind::kChoice);
+  EXPECT_EQ(ChoiceCount(Row("Airframe", "SatcomAntenna")), 3);
+  for (int variant : {kK50_200Lr, kK50F}) {
+    AdjustCatalogueForVariant(variant);
+    EXPECT_EQ(kind("APUtoPack"), OptionKind::kYesNo);
+    EXPECT_EQ(kind("TailskidInstalled"), OptionKind::kHidden);
+    EXPECT_EQ(kind("SatcomAntenna"), OptionKind::kHidden);
+  }
+}
+
+TEST(OptionValuesTest, ASettingsFileIsUsedByTheWholeRegistrationOnly) {
+  EXPECT_TRUE(NamesSettingsFile("N12", "N12.ini"));
+  EXPECT_TRUE(NamesSettingsFile("n12", "N12.INI"));
+  EXPECT_FALSE(NamesSettingsFile("N1", "N12.ini"));
+  EXPECT_FALSE(NamesSettingsFile("N123", "N12.ini"));
+  EXPECT_FALSE(NamesSettingsFile("N12", "N12.ini.bak"));
+  EXPECT_FALSE(NamesSettingsFile("", ".ini"));
+}
+
+}  // namespace
