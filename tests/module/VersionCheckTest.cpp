@@ -61,6 +61,14 @@ class VersionCheckTest : public ::testing::Test {
     context.hostCommand = &PlayHost;
     ASSERT_TRUE(k50_.Load());
   }
+  void TearDown() override {
+    // Versions, changelogs and updaters all go through working folders, none outlives the module.
+    k50_.Unload();
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((temp_ / "ZELVA_HDK*").c_str(), &entry);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << entry.cFileName;
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  }
   // "Versions.ini" with the product's section, and the expansion's when given.
   std::string Versions(const std::string& product, const std::string& expansion = "") const {
     std::string text = "[ZELVA K50X]\r\n" + product;
@@ -75,7 +83,8 @@ class VersionCheckTest : public ::testing::Test {
 
   K50Setup k50_;
   MakerServer server_{ZELVA_SERVED_ROOT, ZELVA_HTTP_BASE};
-  TestFolder files_;
+  TestFolder files_, temp_;
+  TemporaryFolderOverride tmp_{temp_.path()};
 };
 
 TEST_F(VersionCheckTest, AnUpdateIsOfferedOnceForANewerVersionOnly) {
@@ -125,6 +134,7 @@ TEST_F(VersionCheckTest, ChangelogKeepsTheNoticeAndItsFileWhileShown) {
   ASSERT_EQ(g_documents.size(), 1u);
   EXPECT_EQ(g_documents[0].title, L"ZELVA K50 - FSX Changelog");
   std::string first = Narrow(g_documents[0].path);
+  EXPECT_EQ(first.rfind(temp_ / "ZELVA_HDK", 0), 0u) << first;  // a working folder the tear-down looks for
   // Still there for the document window after the button returned.
   EXPECT_EQ(ReadWholeFile(first), "1.11: sharper night lighting\r\n");
 
