@@ -9,7 +9,7 @@
 #include "ModuleContext.h"
 #include "ModuleLifecycle.h"
 #include "ProductWindow.h"
-#include "VersionList.h"
+#include "VersionCheck.h"
 
 namespace zelva::module {
 namespace {
@@ -76,7 +76,7 @@ INT_PTR ExecuteModuleCommand(int32_t command, INT_PTR first, INT_PTR second) {
       if (window != nullptr) window->ShowPage(kLiveryManagerPage);
       return kResultUnknown;
     case kModuleEvaluateVersions:
-      ReadPublishedVersions(TextOf(first), Product(), ModuleVersionList());
+      EvaluateVersions(TextOf(first));
       return kResultUnknown;
     default:
       return kResultUnknown;

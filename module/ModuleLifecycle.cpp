@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "Changelog.h"
 #include "GdiplusSession.h"
 #include "LiveryManager.h"
 #include "MenuTree.h"
@@ -64,6 +65,7 @@ int32_t LoadModule(HostContext* host) {
 void UnloadModule() {
   HideProductWindow();
   if (Product().installed) ReleaseLiveryManager();
+  ReleaseNoticeChangelog();
   SharedImages().Release();
   State().gdiplus.Stop();
 }

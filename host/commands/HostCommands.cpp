@@ -11,6 +11,8 @@
 #include "FixedText.h"
 #include "HostConfig.h"
 #include "HostState.h"
+#include "HostUpdateCheck.h"
+#include "HostUpdateInstall.h"
 #include "HoverButton.h"
 #include "MainWindow.h"
 #include "ModuleLoader.h"
@@ -122,12 +124,16 @@ extern "C" INT_PTR __cdecl HostCommand(int32_t code, const char* text, void* obj
         return CreateHoverButton(text, object);
       case kHostMoveWindow:
         return MoveWindowTo(text, object);
+      case kHostCheckHostUpdate:
+        return CheckHostUpdate(Context(), false);
+      case kHostStartHostUpdate:
+        InstallHostUpdate(Context());
+        return kResultDone;
       case kHostFileDigest:
         return DigestOfFile(text, object);
       case kHostIsWorkingDialogOpen:
         return ui::IsWorkingDialogOpen() ? 1 : 0;
       default:
-        // Self-update answers once it exists.
         return kResultUnknown;
     }
   } catch (...) {

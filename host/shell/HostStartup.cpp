@@ -16,6 +16,7 @@
 #include "HostLog.h"
 #include "HostPaths.h"
 #include "HostState.h"
+#include "HostUpdateInstall.h"
 #include "MainWindow.h"
 #include "OleSession.h"
 #include "SharedDrawing.h"
@@ -112,6 +113,8 @@ void RunFirstInstance(HostContext& context, char* commandLine) {
   WindowingScope windowing(context);
   HostLog("\nDisplaying Hangardesk\n");
   ui::RunMainWindow(context.hostInstance);
+  // The modules are unloaded by now, so the updater may replace them.
+  StartPendingUpdater(context);
   HostLog("\n\n\nCleaning Up\n");
 }
 

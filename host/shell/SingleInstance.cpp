@@ -4,6 +4,7 @@
 #include <string>
 
 #include "HostLog.h"
+#include "HostState.h"
 #include "PendingCommandQueue.h"
 #include "UpdaterDownload.h"
 
@@ -54,7 +55,7 @@ int RunSecondInstance(const char* commandLine) {
   HostLog("Command Line: %s\n", commandLine);
   if (std::strstr(commandLine, "-DownloadUpdater") != nullptr) {
     HostLog("Getting new updater and exiting\n");
-    return DownloadUpdater(ExpectedUpdaterChecksum(commandLine));
+    return DownloadUpdater(Context(), ExpectedUpdaterChecksum(commandLine));
   }
   ForwardToFirstInstance(commandLine);
   return 0;

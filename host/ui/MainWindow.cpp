@@ -15,6 +15,8 @@
 #include "HostLog.h"
 #include "HostResources.h"
 #include "HostState.h"
+#include "HostUpdateCheck.h"
+#include "ProductVersionsCheck.h"
 #include "StatusWindow.h"
 #include "UiThreadCalls.h"
 #include "WorkFolders.h"
@@ -242,8 +244,9 @@ bool MainWindow::Initialise() {
   ShowModule(host::ProductModuleCount());
 
   if (context.checkForUpdates) {
-    // The host update and product version checks run here once they exist.
     SetStatusText("Checking for online updates...");
+    host::CheckHostUpdate(context, true);
+    host::CheckProductVersions(context);
   }
 
   SetStatusText("Cleaning up...");

@@ -6,6 +6,8 @@
 #include "OptionsPage.h"
 #include "OptionsResources.h"
 #include "PageDialog.h"
+#include "VersionPage.h"
+#include "VersionPageIds.h"
 
 namespace zelva::module {
 namespace {
@@ -17,7 +19,7 @@ const PageEntry kPages[kPageCount] = {
     {IDD_PAGE_PERFORMANCE, IDP_PAGE_HEADER, nullptr},  // second options view
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Documentation
     {IDD_OPTIONS_PAGE, IDP_PAGE_HEADER, &OptionsPage::Create},  // Aircraft Specific Settings
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Version
+    {IDD_PAGE_VERSION, IDP_PAGE_HEADER, &CreateVersionPage},  // Version
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // panel display settings
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Sound Settings

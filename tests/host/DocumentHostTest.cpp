@@ -38,7 +38,8 @@ TEST(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
   // A stamp stored by an earlier version.
   CreateDirectoryA((host.roaming() + "\\ZELVA").c_str(), nullptr);
   CreateDirectoryA(host.dataFolder().c_str(), nullptr);
-  WriteWholeFile(host.dataFolder() + "ZELVA Hangardesk.cfg", "[Main]\r\nChangelog=1\r\nOpen_PDF_Externally=0\r\n");
+  WriteWholeFile(host.dataFolder() + "ZELVA Hangardesk.cfg",
+                 "[Main]\r\nChangelog=1\r\nOpen_PDF_Externally=0\r\n" + std::string(kNoUpdateChecks));
 
   Process process(host.programPath(), "", host.programFolder());
   HWND main = WaitForMainWindow(process.id());

@@ -24,18 +24,13 @@ ProductInfo InstalledProduct(bool expansionInstalled) {
   return product;
 }
 
-TEST(VersionList, OnlyInstalledExpansionsGetAnEntryAndVersionsCompareAsText) {
+TEST(VersionList, OnlyInstalledExpansionsGetAnEntry) {
   VersionList list;
   BuildVersionList(InstalledProduct(true), list);
   ASSERT_EQ(list.count, 2);
   EXPECT_STREQ(list.entries[1].sectionName, "ZELVA K50-300ER FSX");
   BuildVersionList(InstalledProduct(false), list);
   EXPECT_EQ(list.count, 1);
-
-  EXPECT_FALSE(IsAtLeast("1.10", "1.9"));  // stops at '1' < '9'
-  EXPECT_TRUE(IsAtLeast("1.4.2B", "1.4.2b"));
-  EXPECT_FALSE(IsAtLeast("1.4", "1.4.1"));
-  EXPECT_TRUE(IsAtLeast("1.4.1", "1.4"));
 }
 
 TEST(VersionList, PublishedVersionsDecideEachEntry) {
@@ -43,7 +38,7 @@ TEST(VersionList, PublishedVersionsDecideEachEntry) {
   std::string ini = folder / "Versions.ini";
   WriteWholeFile(ini,
                  "[ZELVA K50X]\r\nVersion=1.9\r\nURL=http://example.test/K50X_Updater.exe\r\nChangelog=yes\r\n"
-                 "[ZELVA K50-300ER FSX]\r\nVersion=1.1.0\r\nChangelog=\r\n");
+                 "[zelva k50-300er fsx]\r\nVersion=1.1.1\r\nChangelog=\r\n");
   ProductInfo product = InstalledProduct(true);
   VersionList list;
   BuildVersionList(product, list);
@@ -53,12 +48,20 @@ TEST(VersionList, PublishedVersionsDecideEachEntry) {
 
   EXPECT_STREQ(list.entries[0].updaterUrl, "http://example.test/K50X_Updater.exe");
   EXPECT_EQ(list.entries[0].hasChangelog, 1);
-  EXPECT_EQ(list.entries[0].state, kUpdateAvailable);  // 1.10 counts as older than 1.9
-  EXPECT_EQ(list.entries[1].state, kUpToDate);
+  EXPECT_EQ(list.entries[0].state, kUpToDate);  // installed 1.10 is newer than 1.9: no downgrade
+  EXPECT_EQ(list.entries[1].state, kUpdateAvailable);  // section names match without regard to case
   EXPECT_EQ(list.entries[1].hasChangelog, 0);
   EXPECT_EQ(list.entries[1].notificationId, 77);  // a posted notice keeps its id
 
-  // Nothing published, or nothing installed: unknown.
+  WriteWholeFile(ini, "[ZELVA K50X]\r\nVersion=1.11\r\n");
+  ReadPublishedVersions(ini.c_str(), product, list);
+  EXPECT_EQ(list.entries[0].state, kUpdateAvailable);
+  EXPECT_EQ(list.entries[1].state, kVersionUnknown);  // no section for the expansion
+
+  // Nothing published, nothing installed, or no file at all: unknown.
+  ReadPublishedVersions((folder / "Missing.ini").c_str(), product, list);
+  EXPECT_EQ(list.entries[0].state, kVersionUnknown);
+  WriteWholeFile(ini, "[ZELVA K50X]\r\nVersion=1.9\r\n");
   product.installed = 0;
   ReadPublishedVersions(ini.c_str(), product, list);
   EXPECT_EQ(list.entries[0].state, kVersionUnknown);

@@ -143,6 +143,11 @@ DWORD Process::Wait(DWORD timeoutMs) {
 
 HostInstallation::HostInstallation() {
   CreateDirectoryA(roaming_.c_str(), nullptr);
+  // No test reaches the maker's servers: those that check for updates point
+  // the configuration at loopback themselves.
+  std::string data = dataFolder();
+  SHCreateDirectoryExA(nullptr, data.substr(0, data.size() - 1).c_str(), nullptr);
+  WriteWholeFile(dataFolder() + "ZELVA Hangardesk.cfg", kNoUpdateChecks);
   CopyFileA(WindowsPathOf(ZELVA_HOST_PATH).c_str(), programPath().c_str(), FALSE);
   CopyFileA(WindowsPathOf(ZELVA_SETTINGS_PATH).c_str(), (program_ / "Settings.dat").c_str(), FALSE);
 }

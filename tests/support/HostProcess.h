@@ -50,6 +50,9 @@ class Process {
   DWORD id_ = 0;
 };
 
+// The configuration every installation starts with.
+constexpr char kNoUpdateChecks[] = "[Online]\r\nCheckForUpdates=0\r\n";
+
 // A program folder with the host, its settings module and chosen libraries,
 // and a profile of its own, which the user's system points at while it lives.
 class HostInstallation {

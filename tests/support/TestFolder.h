@@ -30,6 +30,21 @@ std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& content);
 bool Exists(const std::string& path);
 
+// Sets an environment variable of this process, which the programs it starts
+// inherit, while it lives; removes it again afterwards.
+class EnvironmentOverride {
+ public:
+  EnvironmentOverride(const char* name, const std::string& value) : name_(name) {
+    SetEnvironmentVariableA(name, value.c_str());
+  }
+  ~EnvironmentOverride() { SetEnvironmentVariableA(name_, nullptr); }
+  EnvironmentOverride(const EnvironmentOverride&) = delete;
+  EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
+
+ private:
+  const char* name_;
+};
+
 // Points the process's temporary folder (TMP) elsewhere while it lives.
 class TemporaryFolderOverride {
  public:

@@ -1,7 +1,7 @@
 #include "VersionList.h"
 
-
 #include "FixedText.h"
+#include "VersionCompare.h"
 
 namespace zelva::module {
 
@@ -25,31 +25,25 @@ void BuildVersionList(const ProductInfo& product, VersionList& list) {
   }
 }
 
-bool IsAtLeast(const char* installed, const char* published) {
-  // Not the locale's collation: "1.10" must stay below "1.9".
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-  for (;; ++installed, ++published) {
-    unsigned char a = static_cast<unsigned char>(lower(*installed));
-    unsigned char b = static_cast<unsigned char>(lower(*published));
-    if (a != b) return a > b;
-    if (a == '\0') return true;
-  }
-}
-
 void ReadPublishedVersions(const char* versionsFile, const ProductInfo& product, VersionList& list) {
-  if (versionsFile == nullptr) return;
+  const char* file = versionsFile != nullptr ? versionsFile : "";
+  // Without a file the profile functions would look in the Windows folder.
+  bool present = file[0] != '\0' && GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES;
   for (int i = 0; i < list.count; ++i) {
     VersionEntry& entry = list.entries[i];
-    GetPrivateProfileStringA(entry.sectionName, "Version", "", entry.publishedVersion, sizeof(entry.publishedVersion),
-                             versionsFile);
-    GetPrivateProfileStringA(entry.sectionName, "URL", "", entry.updaterUrl, sizeof(entry.updaterUrl), versionsFile);
-    char changelog[10];
-    GetPrivateProfileStringA(entry.sectionName, "Changelog", "", changelog, sizeof(changelog), versionsFile);
+    entry.publishedVersion[0] = entry.updaterUrl[0] = '\0';
+    char changelog[10] = {};
+    if (present) {
+      GetPrivateProfileStringA(entry.sectionName, "Version", "", entry.publishedVersion,
+                               sizeof(entry.publishedVersion), file);
+      GetPrivateProfileStringA(entry.sectionName, "URL", "", entry.updaterUrl, sizeof(entry.updaterUrl), file);
+      GetPrivateProfileStringA(entry.sectionName, "Changelog", "", changelog, sizeof(changelog), file);
+    }
     entry.hasChangelog = changelog[0] != '\0';
 
     entry.state = kVersionUnknown;
     if (entry.publishedVersion[0] != '\0' && product.installed)
-      entry.state = IsAtLeast(entry.installedVersion, entry.publishedVersion) ? kUpToDate : kUpdateAvailable;
+      entry.state = update::IsUpToDate(entry.installedVersion, entry.publishedVersion) ? kUpToDate : kUpdateAvailable;
     if (!entry.notificationPosted) entry.notificationId = -1;
   }
 }

@@ -26,7 +26,7 @@ struct VersionEntry {
   uint8_t state;                        // kUpToDate, kUpdateAvailable or kVersionUnknown
   int32_t notificationPosted;
   INT_PTR notificationId;               // -1 when none
-  int32_t downloadRunning;
+  volatile LONG downloadRunning;        // set on the UI thread, cleared by the download's worker
 };
 
 struct VersionList {
@@ -38,11 +38,9 @@ struct VersionList {
 void BuildVersionList(const ProductInfo& product, VersionList& list);
 
 // Reads each entry's published version, updater address and changelog flag
-// from a "Versions.ini" and decides whether it is up to date.
+// from a "Versions.ini" and decides whether it is up to date. A file that is
+// not there leaves every entry unknown.
 void ReadPublishedVersions(const char* versionsFile, const ProductInfo& product, VersionList& list);
-
-// Versions compare as text, without regard to case, character by character.
-bool IsAtLeast(const char* installed, const char* published);
 
 // The module's one list, built at load.
 VersionList& ModuleVersionList();
