@@ -117,8 +117,10 @@ void MainWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   std::unique_ptr<Font> font(skin::NewHostFont(12.0f));
   const skin::SharedDrawing& drawing = skin::Drawing();
   if (font && drawing.white)
-    skin::DrawText(g, text.c_str(), *font, *drawing.white, RectF(float(r.left + 10), float(r.top + 5), 180.0f, 20.0f),
-                   StringAlignmentCenter);
+    // Centred on the balloon itself: a box running past its right end put
+    // the longer count texts' last letters onto the rounded edge.
+    skin::DrawText(g, text.c_str(), *font, *drawing.white,
+                   RectF(float(r.left), float(r.top + 5), float(r.right - r.left), 20.0f), StringAlignmentCenter);
 }
 
 void MainWindow::MeasureItem(MEASUREITEMSTRUCT& measure) {
