@@ -4,6 +4,8 @@
 #include "OptionsPage.h"
 #include "OptionsResources.h"
 #include "PageDialog.h"
+#include "PanelPage.h"
+#include "PanelResources.h"
 
 namespace zelva::module {
 namespace {
@@ -17,7 +19,7 @@ const PageEntry kPages[kPageCount] = {
     {IDD_OPTIONS_PAGE, IDP_PAGE_HEADER, &OptionsPage::Create},  // Aircraft Specific Settings
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Version
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // panel display settings
+    {IDD_PANEL_PAGE, IDP_PAGE_HEADER, &PanelPage::Create},  // panel display settings
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Sound Settings
     {IDD_PAGE_EXPANSIONS, IDP_EXPANSIONS_HEADER, nullptr},
 };

@@ -43,6 +43,24 @@ bool DialogAnswerer::Wait() {
   return answered_;
 }
 
+bool DialogAnswerer::WaitPumping() {
+  std::atomic<bool> done{false};
+  std::thread waiter([&] {
+    if (thread_.joinable()) thread_.join();
+    done = true;
+  });
+  while (!done) {
+    PumpMessages();
+    Sleep(10);
+  }
+  waiter.join();
+  return answered_;
+}
+
+void PumpMessages() {
+  for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
+}
+
 void DialogAnswerer::Run() {
   for (DWORD waited = 0; waited < timeoutMs_; waited += 20) {
     HWND box = FindProcessWindow(caption_.c_str(), process_);
