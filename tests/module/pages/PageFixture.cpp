@@ -13,6 +13,8 @@ void PageFixture::SetUp() {
                           nullptr, nullptr, nullptr, nullptr);
   area_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 263, 66, 819, 568, main_, nullptr,
                           nullptr, nullptr);
+  // The content area as the host numbers it, where the document window goes.
+  SetWindowLongPtrA(area_, GWLP_ID, 1007);
   host::Context().mainWindow = main_;
 }
 
