@@ -237,10 +237,18 @@ void ProductPage::DrawPage(Gdiplus::Graphics& graphics, int pageWidth) {
 
   bool note = showNote_;
   y = DrawSection(graphics, note ? L"Installation" : L"About", y, width);
-  const wchar_t* text = note ? kind_.note : kind_.description;
-  float height = TextHeight(graphics, text, body.get(), width - 8);
-  graphics.DrawString(text, -1, body.get(), Gdiplus::RectF(kMargin + 4, y, width - 8, height + 4), nullptr, &ink);
-  y += height + 16;
+  // Paragraphs one by one, with room between them.
+  std::wstring text = note ? kind_.note : kind_.description;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find(L"\n\n", start);
+    std::wstring paragraph = text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+    float height = TextHeight(graphics, paragraph.c_str(), body.get(), width - 8);
+    graphics.DrawString(paragraph.c_str(), -1, body.get(), Gdiplus::RectF(kMargin + 4, y, width - 8, height + 4),
+                        nullptr, &ink);
+    y += height + 8;
+    start = end == std::wstring::npos ? text.size() : end + 2;
+  }
+  y += 8;
 
   y = DrawSection(graphics, L"System Requirements", y, width);
   y = DrawRequirements(graphics, y, width);
