@@ -53,7 +53,7 @@ void ScreenshotPopup::Run(HWND owner) {
   SetFocus(popup);
   bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
-  MSG message;
+  MSG message = {};
   while (!done_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
