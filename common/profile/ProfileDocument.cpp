@@ -115,7 +115,7 @@ void Document::ForEachKey(const Section& section, Visit visit) const {
     if (!key.rawName.empty() || !previous || previousNamed) {
       previous = true;
       previousNamed = !key.name().empty();
-      if (!visit(key)) return;
+      if (!visit(key, i)) return;
     }
   }
 }
@@ -136,7 +136,7 @@ std::string Document::Value(std::string_view section, std::string_view key, size
   if (index == npos) return std::string();
   std::string_view wanted = Trim(key), value;
   bool hasValue = false;
-  ForEachKey(sections_[index], [&](const KeyLine& line) {
+  ForEachKey(sections_[index], [&](const KeyLine& line, size_t) {
     if (!SameName(line.name(), wanted)) return true;
     hasValue = line.hasValue;
     value = line.value;
@@ -149,7 +149,7 @@ std::string Document::SectionText(std::string_view section) const {
   std::string text;
   size_t index = Find(section);
   if (index == npos) return text;
-  ForEachKey(sections_[index], [&](const KeyLine& line) {
+  ForEachKey(sections_[index], [&](const KeyLine& line, size_t) {
     std::string_view name = line.name();
     if ((name.empty() && !line.hasValue) || (!name.empty() && name.front() == ';')) return true;
     text += name;
@@ -240,6 +240,33 @@ void Document::InsertSection(size_t before, std::string_view name, std::vector<L
   NameFromHeader(section);
   sections_.insert(sections_.begin() + long(before), std::move(section));
   Changed();
+}
+
+void Document::SetValue(size_t index, std::string_view key, std::string_view value) {
+  if (index == 0 || index >= sections_.size() || !sections_[index].headed) return;
+  Section& section = sections_[index];
+  std::string_view wanted = Trim(key);
+  size_t found = npos;
+  ForEachKey(section, [&](const KeyLine& line, size_t at) {
+    if (SameName(line.name(), wanted)) found = at;
+    return found == npos;
+  });
+  if (found == npos) {
+    std::string text(wanted);
+    text += '=';
+    text.append(value);
+    section.lines.insert(section.lines.begin() + long(section.BlockEnd()), NewLine(std::move(text)));
+    return;
+  }
+  std::string& text = section.lines[found].text;
+  size_t start = text.find('=');
+  if (start == std::string::npos) {
+    start = text.size();
+    text += '=';
+  }
+  ++start;
+  while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
+  text.replace(start, std::string::npos, value);
 }
 
 }  // namespace zelva::profile

@@ -82,8 +82,15 @@ class Document {
   // A new section "[name]" with the given lines and one empty line after
   // them, placed in front of section before (at the end for size()).
   void InsertSection(size_t before, std::string_view name, std::vector<Line> body);
+  // The key's value in a section that exists, as WritePrivateProfileStringA
+  // sets it: the line every lookup reads gets the new value after its "="
+  // (its name and the blanks around the "=" stay); a key the section lacks
+  // becomes a line "key=value" behind its last key line.
+  void SetValue(size_t index, std::string_view key, std::string_view value);
 
  private:
+  // Calls visit(key, line index) for each line a lookup reads, in order,
+  // until it returns false.
   template <typename Visit>
   void ForEachKey(const Section& section, Visit visit) const;
   void Changed() { indexed_ = false; }

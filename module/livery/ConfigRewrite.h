@@ -1,28 +1,14 @@
-// aircraft.cfg read once, edited in memory and put back in one replace, so
-// that whoever opens it (the simulator above all) finds either the complete
-// old file or the complete new one.
+// aircraft.cfg read once, edited in memory and put back in one replace
+// (FileRewrite), so that whoever opens it (the simulator above all) finds
+// either the complete old file or the complete new one.
 #pragma once
 
 #include <string>
 
 #include "AircraftConfig.h"
+#include "FileRewrite.h"
 
 namespace zelva::module {
-
-// What a rewrite has done so far. Tests stop the process at each point to
-// show what a crash there would leave.
-enum class RewriteStep { TemporaryWritten, TemporaryFlushed, BeforeReplace, Replaced };
-using RewriteStepHook = void (*)(RewriteStep step);
-void SetRewriteStepHook(RewriteStepHook hook);
-
-enum class RewriteResult {
-  Done,
-  NotRead,           // missing, unreadable, too large or UTF-16
-  Refused,           // nothing to write (a replacement without keys)
-  BackupNotDeleted,  // the previous backup is in the way
-  BackupNotWritten,
-  NotReplaced,
-};
 
 class ConfigRewrite {
  public:
@@ -31,18 +17,15 @@ class ConfigRewrite {
   ConfigRewrite& operator=(const ConfigRewrite&) = delete;
 
   bool read() const { return read_; }
-  const std::string& path() const { return path_; }
+  const std::string& path() const { return file_.path(); }
   livery::AircraftConfig& config() { return config_; }
 
-  // Before the first rewrite of a file in this run its previous text is kept
-  // as "<path>_old". The new text is written to "<path>_new", flushed, and
-  // moved over the file with MoveFileExA; whatever fails, the file stays as
-  // it was and "<path>_new" is deleted. Failures are logged.
+  // The edited text in one replace, the first one of the run keeping
+  // "<path>_old" (FileRewrite::Commit).
   RewriteResult Commit();
 
  private:
-  std::string path_;
-  std::string original_;
+  FileRewrite file_;
   livery::AircraftConfig config_;
   bool read_ = false;
 };

@@ -8,6 +8,11 @@ namespace zelva::module {
 constexpr const char* kShortName = "ZELVA K50X";
 constexpr const char* kUninstallPrefix = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr const char* kProductGuid = "{5C3A91E2-7D40-4B6F-A2C8-1E9D63F0B7A4}";
+constexpr const char* kExpansionName = "ZELVA K50-300ER";
+
+// The maker's shop pages, which the product window's "Buy Now" opens.
+constexpr const char* kBaseShopPage = "https://www.zelva-sim.com/shop/k50";
+constexpr const char* kExpansionShopPage = "https://www.zelva-sim.com/shop/k50-300er";
 
 // Variant indexes in table order.
 constexpr int kVariant200Lr = 0;

@@ -34,8 +34,9 @@ const MenuItem kItems[] = {
     {0, "Livery Downloader", 4, 6, Shown::kFirstVariantInstalled},
     {0, "Version", 1, 5, Shown::kFirstVariantInstalled},
     {0, "Documentation", 3, 3, Shown::kFirstVariantInstalled},
+    {0, "Panel Display Settings", 5, 7, Shown::kFirstVariantInstalled},
     {-1, "Expansions", 2, 9, Shown::kAlways},
-    {7, "ZELVA K50-300ER", 2, 9, Shown::kAlways},
+    {8, "ZELVA K50-300ER", 2, 9, Shown::kAlways},
 };
 constexpr int kItemCount = sizeof(kItems) / sizeof(kItems[0]);
 

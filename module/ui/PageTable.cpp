@@ -1,11 +1,16 @@
 #include "Page.h"
 
+#include "DocumentationPage.h"
+#include "DocumentationResources.h"
 #include "LiveryManagerIds.h"
 #include "LiveryManagerPage.h"
 #include "ModuleResources.h"
 #include "OptionsPage.h"
 #include "OptionsResources.h"
 #include "PageDialog.h"
+#include "PanelPage.h"
+#include "PanelResources.h"
+#include "ProductPage.h"
 #include "VersionPage.h"
 #include "VersionPageIds.h"
 
@@ -14,16 +19,16 @@ namespace {
 
 // One row per page; a page's own room adds its factory here.
 const PageEntry kPages[kPageCount] = {
-    {IDD_PAGE_HOME, IDP_PAGE_HEADER, nullptr},         // product home page
+    {IDD_PAGE_HOME, IDP_PAGE_HEADER, &ProductPage::CreateHome},  // product home page
     {IDD_LIVERY_MANAGER, IDP_PAGE_HEADER, &LiveryManagerPage::Create},  // Livery Manager
     {IDD_PAGE_PERFORMANCE, IDP_PAGE_HEADER, nullptr},  // second options view
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Documentation
+    {IDD_DOCS_PAGE, IDP_PAGE_HEADER, &DocumentationPage::Create},  // Documentation
     {IDD_OPTIONS_PAGE, IDP_PAGE_HEADER, &OptionsPage::Create},  // Aircraft Specific Settings
     {IDD_PAGE_VERSION, IDP_PAGE_HEADER, &CreateVersionPage},  // Version
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // panel display settings
+    {IDD_PANEL_PAGE, IDP_PAGE_HEADER, &PanelPage::Create},  // panel display settings
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Sound Settings
-    {IDD_PAGE_EXPANSIONS, IDP_EXPANSIONS_HEADER, nullptr},
+    {IDD_PAGE_EXPANSIONS, IDP_EXPANSIONS_HEADER, &ProductPage::CreateExpansions},
 };
 
 }  // namespace

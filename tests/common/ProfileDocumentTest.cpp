@@ -60,4 +60,20 @@ TEST(ProfileDocument, EveryByteComesBackUnchanged) {
   EXPECT_EQ(unicode.Find("a"), Document::npos);
 }
 
+TEST(ProfileDocument, SetsAValueWhereLookupsReadItAndNothingElse) {
+  Document file(
+      "// comment before\r\n[Window01]\r\nsize_mm = 960,540\r\nwindow_size= 0.5, 0.5\r\nWINDOW_SIZE=later\r\n"
+      "\r\n// closing comment\r\n[Window02]\nbare\nwindow_size\n[Window03]\r\nsize_mm=1,1\r\n\r\n; end\r\n[Last]\r\nk=1");
+  file.SetValue(file.Find("window01"), "Window_Size", "0.50000, 0.45000");
+  file.SetValue(file.Find("Window02"), "window_size", "2");  // a line without "=" is the key lookups find
+  file.SetValue(file.Find("Window03"), "window_size", "3");  // behind the last key, before the closing lines
+  file.SetValue(file.Find("Last"), "n", "4");
+  EXPECT_EQ(file.Text(),
+            "// comment before\r\n[Window01]\r\nsize_mm = 960,540\r\nwindow_size= 0.50000, 0.45000\r\n"
+            "WINDOW_SIZE=later\r\n\r\n// closing comment\r\n[Window02]\nbare\nwindow_size=2\n[Window03]\r\n"
+            "size_mm=1,1\r\nwindow_size=3\r\n\r\n; end\r\n[Last]\r\nk=1\r\nn=4\r\n");
+  EXPECT_EQ(file.Value("Window01", "window_size", 30), "0.50000, 0.45000");
+  EXPECT_EQ(file.Value("Window03", "window_size", 30), "3");
+}
+
 }  // namespace

@@ -82,4 +82,27 @@ TEST_F(ProfilePlatformTest, FilesMadeOfTheTrickyPieces) {
   }
 }
 
+// Values set in memory read back as the same values set by the platform in
+// a copy of the file, for every key of every section.
+TEST_F(ProfilePlatformTest, SetsValuesAsThePlatformWritesThem) {
+  const std::string content =
+      "[s]\r\nk = 1\r\nbare\r\n=x\r\nK=2\r\n\r\n; closing\r\n[t]\r\n;k=c\r\nn\t=\t\"q\"\r\n[u]\r\n[s]\r\nk=3";
+  const std::vector<std::string> sections = {"s", "t", "u"}, keys = {"k", "bare", "n", ";k", "new"};
+  for (const std::string& section : sections) {
+    for (const std::string& key : keys) {
+      Document document(content);
+      document.SetValue(document.Find(section), key, "0.50000, 0.45000");
+      const std::string set = Write(document.Text()), written = Write(content);
+      ASSERT_TRUE(WritePrivateProfileStringA(section.c_str(), key.c_str(), "0.50000, 0.45000", written.c_str()));
+      for (const std::string& other : sections) {
+        ASSERT_EQ(PlatformSection(set, other), PlatformSection(written, other))
+            << "[" << section << "] " << key << " set; [" << other << "] differs";
+        for (const std::string& read : keys)
+          ASSERT_EQ(PlatformValue(set, other, read, 100), PlatformValue(written, other, read, 100))
+              << "[" << section << "] " << key << " set; [" << other << "] " << read << " differs";
+      }
+    }
+  }
+}
+
 }  // namespace

@@ -96,7 +96,7 @@ TEST_F(HostDrivenTest, ALiveryPackageOnTheCommandLineLandsAndTheProductWindowFol
   ASSERT_NE(ProductWindow(), nullptr);
   EXPECT_TRUE(IsWindowVisible(ProductWindow()));
   HWND tree = GetDlgItem(main_, kMenuTree);
-  EXPECT_EQ(TreeView_GetCount(tree), 9u);
+  EXPECT_EQ(TreeView_GetCount(tree), 10u);
   HTREEITEM root = TreeView_GetRoot(tree);
   HTREEITEM expansions = TreeView_GetNextSibling(tree, root);
   // "Aircraft Specific Settings", then "Expansions" and its one child: page 9 twice.

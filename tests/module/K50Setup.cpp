@@ -33,6 +33,10 @@ void K50Setup::RegisterProduct(const char* version) {
   registry_.SetString(HKEY_LOCAL_MACHINE, kProductKey, "DisplayVersion", version, KEY_WOW64_32KEY);
 }
 
+void K50Setup::RegisterProductWithoutVersion() {
+  registry_.SetString(HKEY_LOCAL_MACHINE, kProductKey, "DisplayName", "ZELVA K50", KEY_WOW64_32KEY);
+}
+
 void K50Setup::RegisterExpansion(const char* version) {
   registry_.SetString(HKEY_LOCAL_MACHINE, kExpansionKey, version ? "DisplayVersion" : "DisplayName",
                       version ? version : "ZELVA K50-300ER FSX", KEY_WOW64_32KEY);

@@ -22,6 +22,8 @@ class K50Setup {
   ~K50Setup();
 
   void RegisterProduct(const char* version = "1.4.2");
+  // The product's key with a name but without "DisplayVersion".
+  void RegisterProductWithoutVersion();
   // A null version leaves the key without "DisplayVersion".
   void RegisterExpansion(const char* version);
   // Writes the variant's aircraft.cfg with the given text.

@@ -155,16 +155,17 @@ TEST_F(ProductWindowTest, PageThatFitsGetsNoBarsUntilTheHostShrinksTheArea) {
 TEST_F(ProductWindowTest, InstalledProductShowsEveryItemOnceHoweverOftenItIsShown) {
   ShowInstalled();
   std::vector<TreeItem> items = ReadTree(tree_);
-  ASSERT_EQ(items.size(), 9u);
+  ASSERT_EQ(items.size(), 10u);
   EXPECT_TRUE(items[0].text == "ZELVA K50-200LR/F" && items[0].expanded);
   EXPECT_TRUE(items[3].text == "Livery Manager" && items[3].page == 1);
-  EXPECT_TRUE(items[7].text == "Expansions" && items[7].expanded && items[8].level == 1);
+  EXPECT_TRUE(items[7].text == "Panel Display Settings" && items[7].page == 7 && items[7].level == 1);
+  EXPECT_TRUE(items[8].text == "Expansions" && items[8].expanded && items[9].level == 1);
   EXPECT_EQ(host::Context().currentSimulator, kSimulatorFsx);
 
   HWND first = product_;
   ASSERT_EQ(k50_.module().show(area_), 1);
   EXPECT_FALSE(IsWindow(first));
-  EXPECT_EQ(ReadTree(tree_).size(), 9u);
+  EXPECT_EQ(ReadTree(tree_).size(), 10u);
   k50_.module().hide();
   EXPECT_EQ(TreeView_GetCount(tree_), 0u);
   EXPECT_EQ(FindWindowExA(area_, nullptr, "#32770", nullptr), nullptr);

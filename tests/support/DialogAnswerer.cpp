@@ -43,6 +43,24 @@ bool DialogAnswerer::Wait() {
   return answered_;
 }
 
+bool DialogAnswerer::WaitPumping() {
+  std::atomic<bool> done{false};
+  std::thread waiter([&] {
+    if (thread_.joinable()) thread_.join();
+    done = true;
+  });
+  while (!done) {
+    PumpMessages();
+    Sleep(10);
+  }
+  waiter.join();
+  return answered_;
+}
+
+void PumpMessages() {
+  for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
+}
+
 void DialogAnswerer::Run() {
   const ULONGLONG deadline = GetTickCount64() + timeoutMs_;
   while (GetTickCount64() < deadline) {

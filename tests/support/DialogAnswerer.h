@@ -20,6 +20,9 @@ class DialogAnswerer {
 
   // Waits for the answering thread; true when a dialog was found and answered.
   bool Wait();
+  // The same, while this thread keeps dispatching its messages: the answerer
+  // reads the captions of this thread's windows, also when no question came.
+  bool WaitPumping();
   const std::string& text() const { return text_; }
 
  private:
@@ -33,6 +36,9 @@ class DialogAnswerer {
   std::atomic<bool> answered_{false};
   std::thread thread_;
 };
+
+// Dispatches every message waiting for this thread.
+void PumpMessages();
 
 // Finds a visible top-level window of a process (0: this one) by caption, or null.
 HWND FindProcessWindow(const char* caption, DWORD process = 0);

@@ -1,7 +1,7 @@
 // Drives a running host from outside for screenshots and demos:
 //   hostdriver wait | select INDEX | choose TEXT | menu INDEX | home | close | press CAPTION ID
 //              | livery-menu ITEM (a right click on that item of the Livery Manager's list) | close-menu
-//              | click-cell ID ITEM COLUMN | click ID
+//              | click-cell ID ITEM COLUMN | click ID | escape CAPTION | scroll ID PAGES
 #include <windows.h>
 #include <commctrl.h>
 
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: hostdriver wait | select INDEX | choose TEXT | menu INDEX | livery-menu ITEM | close-menu | "
-                 "home | close | press CAPTION ID | click-cell ID ITEM COLUMN | click ID\n");
+                 "home | close | press CAPTION ID | click-cell ID ITEM COLUMN | click ID | escape CAPTION | scroll ID PAGES\n");
     return 2;
   }
   HWND main = WaitForMainWindow();
@@ -197,6 +197,22 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "hostdriver: no control %s\n", argv[2]);
       return 1;
     }
+  } else if (std::strcmp(argv[1], "scroll") == 0 && argc > 3) {
+    // Clicks below the scroll bar's thumb, as its owner hears of them.
+    HWND bar = WaitForControl(main, std::atoi(argv[2]));
+    if (bar == nullptr) {
+      std::fprintf(stderr, "hostdriver: no scroll bar %s\n", argv[2]);
+      return 1;
+    }
+    for (int page = 0; page < std::atoi(argv[3]); ++page)
+      SendMessageA(GetParent(bar), WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), reinterpret_cast<LPARAM>(bar));
+  } else if (std::strcmp(argv[1], "escape") == 0 && argc > 2) {
+    HWND window = WaitForWindow(argv[2]);
+    if (window == nullptr) {
+      std::fprintf(stderr, "hostdriver: no window %s\n", argv[2]);
+      return 1;
+    }
+    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
   } else if (std::strcmp(argv[1], "wait") != 0) {
     std::fprintf(stderr, "hostdriver: unknown command %s\n", argv[1]);
     return 2;

@@ -7,9 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "DialogAnswerer.h"
@@ -81,25 +79,8 @@ class OptionsPageTest : public ::testing::Test {
     ASSERT_NE(page_, nullptr);
     ASSERT_NE(Control(IDC_OPTIONS_PROPERTIES), nullptr);
   }
-  void Pump() {
-    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
-  }
-  // The answerer reads the captions of this thread's windows, so this thread
-  // keeps answering messages while it waits, also when no question came.
-  bool Answered(DialogAnswerer& answerer) {
-    std::atomic<bool> done{false};
-    bool answered = false;
-    std::thread waiter([&] {
-      answered = answerer.Wait();
-      done = true;
-    });
-    while (!done) {
-      Pump();
-      Sleep(10);
-    }
-    waiter.join();
-    return answered;
-  }
+  void Pump() { PumpMessages(); }
+  bool Answered(DialogAnswerer& answerer) { return answerer.WaitPumping(); }
 
   HWND Control(int id) const { return GetDlgItem(page_, id); }
   HWND List() const { return Control(IDC_OPTIONS_PROPERTIES); }
