@@ -4,6 +4,8 @@
 #include "OptionsPage.h"
 #include "OptionsResources.h"
 #include "PageDialog.h"
+#include "SoundPage.h"
+#include "SoundPageIds.h"
 
 namespace zelva::module {
 namespace {
@@ -18,7 +20,7 @@ const PageEntry kPages[kPageCount] = {
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Version
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // panel display settings
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Sound Settings
+    {IDD_SOUND_PAGE, IDP_PAGE_HEADER, &SoundPage::Create},  // Sound Settings
     {IDD_PAGE_EXPANSIONS, IDP_EXPANSIONS_HEADER, nullptr},
 };
 
