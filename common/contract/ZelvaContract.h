@@ -251,7 +251,13 @@ struct PanelRecord {
 
 extern "C" typedef void(__cdecl* DownloadCompletion)(DownloadRequest* request, int32_t state);
 
-// A download a module asks the host for; the host keeps its own copy.
+// Bits of DownloadRequest::flags.
+constexpr int32_t kDownloadProductUpdater = 1;  // the panel tells that the product is being updated
+
+// A download a module asks the host for; the host keeps its own copy. The
+// completion callback runs on the download's worker thread (or on the UI
+// thread for a download cancelled while queued), after the file has reached
+// its destination (state 3) or for good failed to (4, 5).
 struct DownloadRequest {
   char title[200];
   char url[kPathChars];
@@ -260,7 +266,7 @@ struct DownloadRequest {
   int32_t start;                        // 0: create the object only
   DownloadCompletion completion;
   INT_PTR userValue;
-  int32_t reserved1;
+  int32_t flags;                        // kDownloadProductUpdater; 0 for other downloads
 };
 
 // Image loaded from a PNG resource: the global block and the GDI+ bitmap on it.
@@ -449,6 +455,7 @@ static_assert(offsetof(DownloadRequest, reserved0) == 1100);
 static_assert(offsetof(DownloadRequest, start) == 1556);
 static_assert(offsetof(DownloadRequest, completion) == 1560);
 static_assert(offsetof(DownloadRequest, userValue) == 1564);
+static_assert(offsetof(DownloadRequest, flags) == 1568);
 static_assert(sizeof(DownloadRequest) == 1572);
 
 static_assert(sizeof(HoverButtonRecord) == 16);

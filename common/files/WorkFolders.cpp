@@ -45,23 +45,31 @@ bool MakeTemporaryFolderName(char (&path)[kPathChars]) {
   return false;
 }
 
-void ClearTemporaryFolders() {
+std::vector<std::string> ListTemporaryFolders() {
+  std::vector<std::string> folders;
   char folder[kPathChars];
-  if (!TemporaryFolder(folder)) return;
+  if (!TemporaryFolder(folder)) return folders;
   char pattern[kPathChars];
   text::CopyBounded(pattern, folder);
-  if (!text::AppendBounded(pattern, "ZELVA_HDK*")) return;
+  if (!text::AppendBounded(pattern, "ZELVA_HDK*")) return folders;
 
   WIN32_FIND_DATAA entry;
   win::FileSearch search(pattern, entry);
-  if (!search.found()) return;
+  if (!search.found()) return folders;
   do {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
     char target[kPathChars];
     text::CopyBounded(target, folder);
-    if (text::AppendBounded(target, entry.cFileName)) DeleteFolderTree(target);
+    if (text::AppendBounded(target, entry.cFileName)) folders.push_back(target);
   } while (search.Next(entry));
+  return folders;
 }
+
+void DeleteFolderTrees(const std::vector<std::string>& folders) {
+  for (const std::string& folder : folders) DeleteFolderTree(folder.c_str());
+}
+
+void ClearTemporaryFolders() { DeleteFolderTrees(ListTemporaryFolders()); }
 
 bool DeleteFolderTree(const char* folder) {
   if (folder == nullptr || folder[0] == '\0') return false;

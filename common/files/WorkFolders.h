@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ZelvaContract.h"
 
@@ -17,6 +18,12 @@ bool MakeTemporaryFolderName(char (&path)[kPathChars]);
 // Deletes every "ZELVA_HDK*" folder of the temporary folder with its content;
 // plain files of that name are left.
 void ClearTemporaryFolders();
+
+// The "ZELVA_HDK*" folders there are now, as full paths: taken before
+// anything of this run works, they are the left-overs of earlier runs, and
+// deleting just those spares the folders this run's work has taken meanwhile.
+std::vector<std::string> ListTemporaryFolders();
+void DeleteFolderTrees(const std::vector<std::string>& folders);
 
 // Removes a folder and everything below it, silently and not to the recycle
 // bin; true on success.

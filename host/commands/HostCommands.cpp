@@ -6,6 +6,7 @@
 #include "ChangelogCheck.h"
 #include "CommandQueueService.h"
 #include "DocumentService.h"
+#include "DownloadManager.h"
 #include "FileDigest.h"
 #include "FixedText.h"
 #include "HostConfig.h"
@@ -14,6 +15,7 @@
 #include "MainWindow.h"
 #include "ModuleLoader.h"
 #include "NamedImages.h"
+#include "UiThreadCalls.h"
 #include "WorkingDialog.h"
 
 namespace zelva::host {
@@ -66,6 +68,11 @@ INT_PTR CreateHoverButton(const char* description, void* record) {
   return kResultDone;
 }
 
+INT_PTR SubmitDownload(const char* request) {
+  if (request == nullptr) return 0;
+  return reinterpret_cast<INT_PTR>(downloads::SubmitDownload(*reinterpret_cast<const DownloadRequest*>(request)));
+}
+
 INT_PTR MoveWindowTo(const char* placement, void* window) {
   if (placement == nullptr || window == nullptr) return kResultDeclined;
   const auto* to = reinterpret_cast<const WindowPlacement*>(placement);
@@ -78,6 +85,10 @@ INT_PTR MoveWindowTo(const char* placement, void* window) {
 
 extern "C" INT_PTR __cdecl HostCommand(int32_t code, const char* text, void* object) {
   try {
+    if (TouchesWindows(code) && !OnUiThread()) {
+      ForwardedCommand call = {code, text, object, kResultUnknown, false};
+      if (ForwardToUiThread(call)) return call.result;
+    }
     switch (code) {
       case kHostProcessPackage:
         return OpenPackageCommand(text);
@@ -105,6 +116,8 @@ extern "C" INT_PTR __cdecl HostCommand(int32_t code, const char* text, void* obj
         return kResultDone;
       case kHostFindImage:
         return skin::FindNamedImage(text);
+      case kHostSubmitDownload:
+        return SubmitDownload(text);
       case kHostCreateHoverButton:
         return CreateHoverButton(text, object);
       case kHostMoveWindow:
@@ -114,7 +127,7 @@ extern "C" INT_PTR __cdecl HostCommand(int32_t code, const char* text, void* obj
       case kHostIsWorkingDialogOpen:
         return ui::IsWorkingDialogOpen() ? 1 : 0;
       default:
-        // Downloads and self-update answer once they exist.
+        // Self-update answers once it exists.
         return kResultUnknown;
     }
   } catch (...) {

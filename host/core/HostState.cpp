@@ -7,6 +7,7 @@
 #include "HostCommands.h"
 #include "HostLog.h"
 #include "PackageProcessor.h"
+#include "UiThreadCalls.h"
 #include "WorkingDialog.h"
 
 namespace zelva::host {
@@ -29,6 +30,7 @@ void ResetContext(HINSTANCE instance) {
   g_context.crashFilter = &crash::CrashFilterService;
   g_context.hostCommand = &HostCommand;
   archive::SetLogFunction(&HostLog);
+  RememberUiThread();
 }
 
 }  // namespace zelva::host

@@ -5,15 +5,18 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "ChangelogCheck.h"
 #include "CommandQueueService.h"
 #include "DocumentService.h"
+#include "DownloadManager.h"
 #include "FixedText.h"
 #include "HostLog.h"
 #include "HostResources.h"
 #include "HostState.h"
 #include "StatusWindow.h"
+#include "UiThreadCalls.h"
 #include "WorkFolders.h"
 
 namespace zelva::ui {
@@ -127,6 +130,10 @@ INT_PTR MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
       OnHoverReport(reinterpret_cast<HWND>(w));
       return TRUE;
     case kDownloadFinishedMessage:
+      downloads::FinishDownload(l);
+      return TRUE;
+    case host::kRunHostCommandMessage:
+      host::CarryOutForwarded(*reinterpret_cast<host::ForwardedCommand*>(l));
       return TRUE;
   }
   return FALSE;
@@ -194,6 +201,9 @@ bool MainWindow::Initialise() {
   HINSTANCE instance = context.hostInstance;
   host::HostLog("\nWindow initializing\n");
   host::HoldQueue();
+  // Modules may start downloads while they load, each in a working folder of
+  // its own: the clean-up below is for what earlier runs left.
+  const std::vector<std::string> leftOvers = files::ListTemporaryFolders();
 
   context.mainWindow = window();
   SetWindowTextA(window(), "ZELVA Hangardesk");
@@ -237,7 +247,7 @@ bool MainWindow::Initialise() {
   }
 
   SetStatusText("Cleaning up...");
-  files::ClearTemporaryFolders();
+  files::DeleteFolderTrees(leftOvers);
 
   SetStatusText("Starting ZELVA Hangardesk...");
   CloseStatusWindow();
@@ -363,6 +373,8 @@ void MainWindow::OnManual() {
 }
 
 void MainWindow::Close() {
+  // Their callbacks reach into the modules: done before those go.
+  downloads::StopAllDownloads();
   document::DiscardDocument();
   if (current_ != nullptr && current_->hide != nullptr && IsProductCurrent()) current_->hide();
   current_ = nullptr;

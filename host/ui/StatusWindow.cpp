@@ -1,10 +1,12 @@
 #include "StatusWindow.h"
 
 #include <atomic>
+#include <exception>
 #include <memory>
 #include <thread>
 
 #include "Gdi.h"
+#include "Handles.h"
 #include "HostResources.h"
 #include "ObjectWindow.h"
 #include "PngResource.h"
@@ -18,12 +20,14 @@ std::atomic<HWND> g_handle{nullptr};
 
 class StatusWindow : public ui::ObjectWindow<StatusWindow> {
  public:
-  explicit StatusWindow(HINSTANCE instance) : instance_(instance) {}
+  // opened is set once the window exists.
+  StatusWindow(HINSTANCE instance, HANDLE opened) : instance_(instance), opened_(opened) {}
 
   INT_PTR OnMessage(UINT message, WPARAM, LPARAM) {
     switch (message) {
       case WM_INITDIALOG:
         g_handle = window();
+        SetEvent(opened_);
         background_.Load(168, instance_);
         emblem_.Load(170, instance_);
         spinner_.Load(169, instance_);
@@ -93,6 +97,7 @@ class StatusWindow : public ui::ObjectWindow<StatusWindow> {
   }
 
   HINSTANCE instance_;
+  HANDLE opened_;
   images::PngImage background_, emblem_, spinner_;
   int angle_ = 0;
 };
@@ -101,13 +106,22 @@ class StatusWindow : public ui::ObjectWindow<StatusWindow> {
 
 void StartStatusWindow(HINSTANCE instance) {
   g_handle = nullptr;
-  std::thread([instance] {
-    StatusWindow window(instance);
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_STATUS), nullptr, &StatusWindow::DialogProcedure,
-                    reinterpret_cast<LPARAM>(&window));
-    g_handle = kEnded;
-  }).detach();
-  while (g_handle.load() == nullptr) Sleep(50);
+  // Set by the window's thread once the window exists or it has given up;
+  // shared, as that thread may outlive this call.
+  auto opened = std::make_shared<win::KernelHandle>(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  if (!*opened) return;  // start-up goes on without the status window
+  try {
+    std::thread([instance, opened] {
+      StatusWindow window(instance, opened->get());
+      DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_STATUS), nullptr, &StatusWindow::DialogProcedure,
+                      reinterpret_cast<LPARAM>(&window));
+      g_handle = kEnded;
+      SetEvent(opened->get());
+    }).detach();
+  } catch (const std::exception&) {
+    return;
+  }
+  WaitForSingleObject(opened->get(), INFINITE);
 }
 
 void SetStatusText(const char* text) {

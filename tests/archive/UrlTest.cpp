@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <fstream>
 #include <thread>
 
@@ -29,6 +28,15 @@ std::vector<std::string> LinesSince(size_t start = 0, const std::string& contain
   for (std::string line; std::getline(in, line); ++at)
     if (at >= start && line.find(containing) != std::string::npos) lines.push_back(line);
   return lines;
+}
+
+// How many stalling answers the fault server has begun (it logs each request
+// as it answers).
+size_t StallsAnswered() {
+  std::ifstream in(zelva::testing::WindowsPathOf(ZELVA_FAULT_LOG));
+  size_t count = 0;
+  for (std::string line; std::getline(in, line);) count += line.rfind("GET /stall/", 0) == 0;
+  return count;
 }
 
 struct KeyedReader : CExtractUrl {
@@ -170,9 +178,12 @@ TEST(UrlSource, CancelFromAnotherThreadEndsATransfer) {
   for (uint32_t blockSize : {40000u, 0u}) {
     ScratchFolder target;
     KeyedReader reader;
-    // Well before the 6-second receive time-out, which would report itself otherwise.
+    // Once the server has begun its stalling answer, and well before the
+    // 6-second receive time-out, which would report itself otherwise.
+    const size_t stalls = StallsAnswered();
     std::thread canceller([&] {
-      std::this_thread::sleep_for(std::chrono::milliseconds(700));
+      const ULONGLONG deadline = GetTickCount64() + 4000;
+      while (StallsAnswered() == stalls && GetTickCount64() < deadline) Sleep(20);
       reader.Cancel();
     });
     bool ok = reader.DownloadAndExtract(Url(ZELVA_FAULT_BASE, L"/stall/sample.zlp").c_str(), L"", blockSize,

@@ -65,10 +65,14 @@ class FolderFiles : public SoundFiles {
   bool Digest(const std::string& file, std::string& hex) override {
     return zelva::crypto::FileDigest(Native(file).string().c_str(), hex);
   }
+  // By streams: the MinGW library's copy_file does not overwrite.
   bool Copy(const std::string& from, const std::string& to, bool overwrite) override {
-    std::error_code error;
-    return fs::copy_file(Native(from), Native(to),
-                         overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::none, error);
+    if (!overwrite && fs::exists(Native(to))) return false;
+    std::ifstream in(Native(from), std::ios::binary);
+    if (!in) return false;
+    std::ofstream out(Native(to), std::ios::binary | std::ios::trunc);
+    out << in.rdbuf();
+    return bool(out);
   }
   void MakeFolder(const std::string& folder) override {
     std::error_code ignored;

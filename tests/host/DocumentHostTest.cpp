@@ -50,13 +50,15 @@ TEST(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
   EXPECT_NE(TextOf(GetDlgItem(shown, kTextView)).find("- Manuals open inside Hangardesk.\r\n"), std::string::npos);
   // What the screen shows there is the document's text view, not the home
   // page that lies under it in the content area.
-  Sleep(700);
   RECT view;
   GetWindowRect(GetDlgItem(shown, kTextView), &view);
-  HDC screen = GetDC(nullptr);
-  COLORREF pixel = GetPixel(screen, view.right - 60, view.bottom - 12);
-  ReleaseDC(nullptr, screen);
-  EXPECT_EQ(pixel, GetSysColor(COLOR_WINDOW)) << std::hex << pixel;
+  COLORREF pixel = CLR_INVALID;
+  EXPECT_TRUE(WaitUntil([&] {
+    HDC screen = GetDC(nullptr);
+    pixel = GetPixel(screen, view.right - 60, view.bottom - 12);
+    ReleaseDC(nullptr, screen);
+    return pixel == GetSysColor(COLOR_WINDOW);
+  }, 10000)) << std::hex << pixel;
 
   EXPECT_EQ(Process(host.programPath(), "e:\\liveries\\waiting.zlp", host.programFolder()).Wait(), 0u);
   Click(main, kManualButton);

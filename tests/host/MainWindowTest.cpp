@@ -4,6 +4,7 @@
 #include <string>
 
 #include "DialogAnswerer.h"
+#include "Handles.h"
 #include "HostProcess.h"
 
 using namespace zelva::testing;
@@ -62,7 +63,10 @@ TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
   EXPECT_EQ(ItemText(2), L"Test Absent - FSX");
   EXPECT_EQ(Chosen(), -1);
 
-  Choose(1);  // the busy module shows the working dialog for a few seconds
+  // The busy module shows the working dialog until the test releases it.
+  zelva::win::KernelHandle release(CreateEventA(nullptr, TRUE, FALSE, "ZELVA test busy release"));
+  ASSERT_TRUE(release);
+  Choose(1);
   ASSERT_TRUE(WaitForLog(host_, "Test Busy - test working open 1"));
   HWND working = FindProcessWindow("Working", process_->id());
   ASSERT_NE(working, nullptr);
@@ -74,6 +78,7 @@ TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
     EXPECT_EQ(second.Wait(), 0u);  // queued: the hand-off returns at once
   }
   EXPECT_EQ(host_.Log().find("Opening ZLP file: e:\\queued.zlp"), std::string::npos);
+  SetEvent(release.get());
   ASSERT_TRUE(WaitForLog(host_, "Test Busy - test busy done 0"));
   std::string log = host_.Log();
   size_t closing = log.find("test busy closing"), opened = log.find("Opening ZLP file: e:\\queued.zlp"),
@@ -101,14 +106,12 @@ TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
   EXPECT_EQ(CountOf(log, "Test Busy - test hide"), 1u);
   EXPECT_EQ(Chosen(), 2);
   Choose(3);
-  Sleep(300);
-  EXPECT_EQ(Chosen(), 2);  // "Bottom" undone
+  EXPECT_TRUE(WaitUntil([&] { return Chosen() == 2; })) << Chosen();  // "Bottom" undone
 
   // Home leaves the list with nothing chosen: -1, not the frame's -2.
   Click(main_, kHomeButton);
   ASSERT_TRUE(WaitForLog(host_, "Test Absent - test hide"));
-  Sleep(200);
-  EXPECT_EQ(Chosen(), -1);
+  EXPECT_TRUE(WaitUntil([&] { return Chosen() == -1; })) << Chosen();
 }
 
 }  // namespace

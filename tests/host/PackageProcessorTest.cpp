@@ -97,6 +97,14 @@ class PackageProcessorTest : public ::testing::Test {
     SetDlgItemTextA(open, GetDlgItem(open, 0x47c) != nullptr ? 0x47c : 0x480, name.c_str());
     Click(open, IDOK);
   }
+  // The same, returning once the dialog has handled the button (false: not
+  // within the deadline), so that nothing typed next can overtake it.
+  bool TypeAndOpenNow(HWND open, const std::string& name) {
+    SetDlgItemTextA(open, GetDlgItem(open, 0x47c) != nullptr ? 0x47c : 0x480, name.c_str());
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(open, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(GetDlgItem(open, IDOK)), SMTO_NORMAL, 30000, &result) != 0;
+  }
 
   TestFolder files_;
   TestFolder temp_;
@@ -211,9 +219,10 @@ TEST_F(PackageProcessorTest, BundlesAndTheLiveryChooser) {
   ASSERT_EQ(view.Count(), 4);
   // Product not loaded, variant not installed: no box, and the missing part in red.
   for (int item : {0, 1, 2, 3}) EXPECT_EQ(view.StateImage(item), item == 1 || item == 2 ? 0 : 2) << item;
-  Sleep(700);  // drawn
-  EXPECT_GT(CountRedPixels(view.CellOnScreen(1, 1)), 0);
-  EXPECT_GT(CountRedPixels(view.CellOnScreen(2, 2)), 0);
+  // The red parts first, then what the same drawing left uncoloured.
+  EXPECT_TRUE(WaitUntil([&] {
+    return CountRedPixels(view.CellOnScreen(1, 1)) > 0 && CountRedPixels(view.CellOnScreen(2, 2)) > 0;
+  }, 10000));
   EXPECT_EQ(CountRedPixels(view.CellOnScreen(2, 1)), 0);
   EXPECT_EQ(CountRedPixels(view.CellOnScreen(0, 0)), 0);
   // Boxes handed back to the two entries go again when they are drawn, and
@@ -222,9 +231,8 @@ TEST_F(PackageProcessorTest, BundlesAndTheLiveryChooser) {
   view.SetCheck(2, true);
   view.SetCheck(3, false);
   InvalidateRect(list, nullptr, TRUE);
-  for (int waited = 0; waited < 5000 && (view.StateImage(1) != 0 || view.StateImage(2) != 0); waited += 50) Sleep(50);
-  EXPECT_EQ(view.StateImage(1), 0);
-  EXPECT_EQ(view.StateImage(2), 0);
+  EXPECT_TRUE(WaitUntil([&] { return view.StateImage(1) == 0 && view.StateImage(2) == 0; }, 10000))
+      << view.StateImage(1) << view.StateImage(2);
   view.SetCheck(1, true);
   view.SetCheck(2, true);
   Click(chooser, IDOK);
@@ -322,8 +330,7 @@ TEST_F(PackageProcessorTest, FileDialogChecksTheProductAndTakesSeveralFilesInOrd
   open = OpenDialogOf("Test Livery - FSX");
   ASSERT_NE(open, nullptr);
   // A folder typed into the name field opens it; the names then follow.
-  TypeAndOpen(open, files_.path());
-  Sleep(500);
+  ASSERT_TRUE(TypeAndOpenNow(open, files_.path()));
   ASSERT_TRUE(IsWindow(open));
   TypeAndOpen(open, "\"c.zlp\" \"a.zlp\" \"b.zlp\"");
   ASSERT_TRUE(WaitForLog(host_, "   Test Livery - test open package returned")) << host_.Log();

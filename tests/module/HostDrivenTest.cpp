@@ -103,10 +103,7 @@ TEST_F(HostDrivenTest, ALiveryPackageOnTheCommandLineLandsAndTheProductWindowFol
   TreeView_SelectItem(tree, expansions);
   TreeView_SelectItem(tree, TreeView_GetChild(tree, expansions));
   ASSERT_TRUE(WaitForLog(host_, "ZELVA K50X - Menu changed to page 9\r\n"));
-  Sleep(300);
-  std::string log = host_.Log();
-  size_t first = log.find("ZELVA K50X - Showing page 9"), second = log.find("ZELVA K50X - Showing page 9", first + 1);
-  EXPECT_NE(second, std::string::npos) << log;
+  EXPECT_TRUE(WaitUntil([&] { return CountOf(host_.Log(), "ZELVA K50X - Showing page 9") == 2; })) << host_.Log();
 }
 
 // The module reports its own failure; the host must not show a second,

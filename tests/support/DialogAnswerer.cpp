@@ -44,7 +44,8 @@ bool DialogAnswerer::Wait() {
 }
 
 void DialogAnswerer::Run() {
-  for (DWORD waited = 0; waited < timeoutMs_; waited += 20) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs_;
+  while (GetTickCount64() < deadline) {
     HWND box = FindProcessWindow(caption_.c_str(), process_);
     HWND button = box ? GetDlgItem(box, buttonId_) : nullptr;
     if (button != nullptr) {

@@ -1,11 +1,83 @@
 #include "HostProcess.h"
 
+#include <shlobj.h>
+
 #include "DialogAnswerer.h"
+#include "SecondStarts.h"
 
 namespace zelva::testing {
 namespace {
+
 const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+// Far longer than any start takes; a child still silent then is left to the test's own waits.
+constexpr DWORD kSignOfLifeMs = 60000;
+
+// The log of the host at that path, where it keeps it for the user it starts
+// as; empty for other programs.
+std::string HostLogPathFor(const std::string& program) {
+  const size_t slash = program.find_last_of("\\/");
+  const std::string name = slash == std::string::npos ? program : program.substr(slash + 1);
+  if (lstrcmpiA(name.c_str(), "ZELVA Hangardesk.exe") != 0) return "";
+  char appData[MAX_PATH];
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, appData))) return "";
+  return std::string(appData) + "\\ZELVA\\ZELVA Hangardesk\\ZELVA Hangardesk.log";
 }
+
+// What a file looked like, read without opening it: the host deletes its log
+// at every start, which an open handle could refuse.
+struct FileMark {
+  bool exists = false;
+  ULONGLONG size = 0;
+  ULONGLONG written = 0;
+  bool operator!=(const FileMark& other) const {
+    return exists != other.exists || size != other.size || written != other.written;
+  }
+};
+
+FileMark MarkOf(const std::string& path) {
+  FileMark mark;
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return mark;
+  mark.exists = true;
+  mark.size = ULONGLONG(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+  mark.written = ULONGLONG(data.ftLastWriteTime.dwHighDateTime) << 32 | data.ftLastWriteTime.dwLowDateTime;
+  return mark;
+}
+
+bool HasWindow(DWORD process) {
+  struct Search {
+    DWORD process;
+    bool found;
+  } search{process, false};
+  EnumWindows(
+      [](HWND window, LPARAM parameter) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(parameter);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        s->found = owner == s->process;
+        return !s->found;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Watches a started child until its log changes or it has a window (true),
+// or it ends without either (false, with its exit code).
+bool ShowsLife(HANDLE child, DWORD id, const std::string& log, const FileMark& before, DWORD& code) {
+  const ULONGLONG deadline = GetTickCount64() + kSignOfLifeMs;
+  while (GetTickCount64() < deadline) {
+    if (MarkOf(log) != before || HasWindow(id)) return true;
+    if (WaitForSingleObject(child, 20) == WAIT_OBJECT_0) {
+      // A line may have come just before the end.
+      if (MarkOf(log) != before) return true;
+      GetExitCodeProcess(child, &code);
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
 
 AppDataOverride::AppDataOverride(const std::string& folder) {
   RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, key_.receive(),
@@ -25,16 +97,35 @@ AppDataOverride::~AppDataOverride() {
 }
 
 Process::Process(const std::string& program, const std::string& arguments, const std::string& folder) {
-  std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
+  const std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
+  const std::string log = HostLogPathFor(program);
+  const FileMark before = MarkOf(log);
+  if (!Start(commandLine, folder)) {
+    RecordSecondStart(commandLine + " could not be created (error " + std::to_string(GetLastError()) + ")");
+    Start(commandLine, folder);
+    return;
+  }
+  if (log.empty()) return;  // no sign of life is known for other programs
+  DWORD code = 0;
+  if (ShowsLife(process_.get(), id_, log, before, code)) return;
+  RecordSecondStart(commandLine + " ended with code " + std::to_string(code) + ", no window and no log line");
+  Start(commandLine, folder);
+}
+
+bool Process::Start(const std::string& commandLine, const std::string& folder) {
+  process_.reset();
+  id_ = 0;
+  std::string line = commandLine;
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &info))
-    return;
+    return false;
   CloseHandle(info.hThread);
   process_.reset(info.hProcess);
   id_ = info.dwProcessId;
+  return true;
 }
 
 Process::~Process() {

@@ -28,7 +28,9 @@ class AppDataOverride {
   bool hadPrevious_ = false;
 };
 
-// A started process; waits for it to end when destroyed.
+// A started process; waits for it to end when destroyed. The host is watched
+// until it shows a sign of life (a line in its log, a window): one that ends
+// without either never started, and is started once more (SecondStarts.h).
 class Process {
  public:
   Process(const std::string& program, const std::string& arguments, const std::string& folder);
@@ -42,6 +44,8 @@ class Process {
   DWORD Wait(DWORD timeoutMs = 60000);
 
  private:
+  bool Start(const std::string& commandLine, const std::string& folder);
+
   win::KernelHandle process_;
   DWORD id_ = 0;
 };
@@ -70,10 +74,11 @@ HWND WaitForWindow(const char* caption, DWORD process, DWORD timeoutMs = 30000);
 inline HWND WaitForMainWindow(DWORD process) { return WaitForWindow("ZELVA Hangardesk", process, 60000); }
 // Waits until the log holds the text; true when it came.
 bool WaitForLog(const HostInstallation& host, const std::string& text, DWORD timeoutMs = 30000);
-// Polls until the condition holds; true when it came in time.
+// Polls until the condition holds; true when it came before the deadline.
 template <class Condition>
 bool WaitUntil(Condition condition, DWORD timeoutMs = 30000) {
-  for (DWORD waited = 0; waited < timeoutMs; waited += 50, Sleep(50))
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (; GetTickCount64() < deadline; Sleep(20))
     if (condition()) return true;
   return condition();
 }

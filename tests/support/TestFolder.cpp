@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
+#include "Handles.h"
 #include "WorkFolders.h"
 
 namespace zelva::testing {
@@ -22,10 +22,16 @@ TestFolder::TestFolder() {
 TestFolder::~TestFolder() { files::DeleteFolderTree(path_.c_str()); }
 
 std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+  // Shared for deletion too: a program that starts its log anew while a test
+  // reads it must not be refused.
+  win::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  std::string content;
+  if (!file) return content;
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(file.get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) content.append(buffer, got);
+  return content;
 }
 
 void WriteWholeFile(const std::string& path, const std::string& content) {

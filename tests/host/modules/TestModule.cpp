@@ -2,12 +2,17 @@
 // it is compiled (TEST_MODULE_NAME, TEST_MODULE_INSTALLED, TEST_MODULE_LOAD_RESULT,
 // TEST_MODULE_OMIT_EXECUTE, TEST_MODULE_DIVIDE, TEST_MODULE_CLAIM_FILTER,
 // TEST_MODULE_DOCUMENT, TEST_MODULE_PACKAGES with TEST_MODULE_PACKAGE_AIRCRAFT,
-// TEST_MODULE_REPORT_ASSOCIATION).
-// Every call is logged through the host.
+// TEST_MODULE_REPORT_ASSOCIATION, TEST_MODULE_DOWNLOADS). Every call is logged
+// through the host.
+#include <cstddef>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "Handles.h"
 #include "ZelvaContract.h"
 
 using namespace zelva;
@@ -39,6 +44,85 @@ void PostNotice() {
 }
 #endif
 
+#ifdef TEST_MODULE_DOWNLOADS
+// Downloads listed in "downloads.txt" of the program folder, one a line:
+// title|url|destination|options, options among "updater" and "then=N" (the
+// completion callback submits line N, counted from 0, from its own thread).
+struct ListedDownload {
+  std::string title, url, destination, options;
+};
+std::vector<ListedDownload> g_downloads;
+DWORD g_uiThread = 0;
+
+DownloadObjectView* ViewOf(DownloadRequest* request) {
+  return reinterpret_cast<DownloadObjectView*>(reinterpret_cast<char*>(request) -
+                                               offsetof(DownloadObjectView, data.request));
+}
+
+void SubmitListed(size_t index);
+
+void __cdecl OnDownloadDone(DownloadRequest* request, int32_t state) {
+  WIN32_FILE_ATTRIBUTE_DATA facts = {};
+  bool present = GetFileAttributesExA(request->destination, GetFileExInfoStandard, &facts) != 0;
+  DownloadObjectView* view = ViewOf(request);
+  g_host->log("\n%s - test download %s state %d %s size %lu thread %s view %d\n", TEST_MODULE_NAME, request->title,
+              state, present ? "present" : "missing", static_cast<unsigned long>(facts.nFileSizeLow),
+              GetCurrentThreadId() == g_uiThread ? "ui" : "worker", int(view->data.state));
+  // A window-touching host command from the worker: at close it reaches a UI
+  // thread that is waiting for this very thread.
+  g_host->hostCommand(kHostSetNotificationCount, nullptr, nullptr);
+  const ListedDownload& listed = g_downloads[size_t(request->userValue)];
+  size_t then = listed.options.find("then=");
+  if (then != std::string::npos) SubmitListed(size_t(std::stoul(listed.options.substr(then + 5))));
+}
+
+void SubmitListed(size_t index) {
+  if (index >= g_downloads.size()) return;
+  const ListedDownload& listed = g_downloads[index];
+  DownloadRequest request;
+  std::memset(&request, 0, sizeof(request));
+  std::snprintf(request.title, sizeof(request.title), "%s", listed.title.c_str());
+  std::snprintf(request.url, sizeof(request.url), "%s", listed.url.c_str());
+  std::snprintf(request.destination, sizeof(request.destination), "%s", listed.destination.c_str());
+  request.start = 1;
+  request.completion = &OnDownloadDone;
+  request.userValue = INT_PTR(index);
+  if (listed.options.find("updater") != std::string::npos) request.flags = kDownloadProductUpdater;
+  auto* view = reinterpret_cast<DownloadObjectView*>(g_host->hostCommand(kHostSubmitDownload,
+                                                                        reinterpret_cast<const char*>(&request), nullptr));
+  if (view == nullptr) {
+    g_host->log("\n%s - test submit refused %s\n", TEST_MODULE_NAME, listed.title.c_str());
+    return;
+  }
+  g_host->log("\n%s - test submitted %s state %d status [%s]\n", TEST_MODULE_NAME, view->data.request.title,
+              int(view->data.state), view->data.status);
+}
+
+void SubmitDownloads() {
+  g_uiThread = GetCurrentThreadId();
+  std::ifstream list(std::string(g_host->programFolder) + "downloads.txt");
+  for (std::string line; std::getline(list, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    ListedDownload entry;
+    size_t a = line.find('|'), b = line.find('|', a + 1), c = line.find('|', b + 1);
+    if (a == std::string::npos || b == std::string::npos) continue;
+    entry.title = line.substr(0, a);
+    entry.url = line.substr(a + 1, b - a - 1);
+    entry.destination = line.substr(b + 1, c == std::string::npos ? std::string::npos : c - b - 1);
+    if (c != std::string::npos) entry.options = line.substr(c + 1);
+    g_downloads.push_back(entry);
+  }
+  // Lines that another one's callback submits wait for it.
+  std::vector<bool> later(g_downloads.size());
+  for (const ListedDownload& listed : g_downloads) {
+    size_t then = listed.options.find("then=");
+    if (then != std::string::npos) later.at(std::stoul(listed.options.substr(then + 5))) = true;
+  }
+  for (size_t i = 0; i < g_downloads.size(); ++i)
+    if (!later[i]) SubmitListed(i);
+}
+#endif
+
 extern "C" {
 
 __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* context) {
@@ -49,6 +133,9 @@ __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* conte
 #endif
 #ifdef TEST_MODULE_NOTIFY
   PostNotice();
+#endif
+#ifdef TEST_MODULE_DOWNLOADS
+  SubmitDownloads();
 #endif
   std::memset(&g_info, 0, sizeof(g_info));
   std::strcpy(g_info.displayName, TEST_MODULE_NAME " - FSX");
@@ -63,14 +150,16 @@ __declspec(dllexport) int32_t __cdecl ZELVA_LoadProductModule(HostContext* conte
 
 __declspec(dllexport) void __cdecl ZELVA_GetProductInfo(ProductInfo* info) { *info = g_info; }
 
-// Keeps the host busy with its working dialog for a while, as package work does.
+// Keeps the host busy with its working dialog, as package work does, until
+// the test lets it go (or a minute has passed).
 void BusyWithWorkingDialog() {
   std::thread([] {
     Sleep(300);
     g_host->setWorkingDialogLayout(2);
     g_host->setWorkingDialogText(1, "Busy line");
+    win::KernelHandle release(CreateEventA(nullptr, TRUE, FALSE, "ZELVA test busy release"));
     g_host->log("\n%s - test working open %d\n", TEST_MODULE_NAME, int(g_host->hostCommand(kHostIsWorkingDialogOpen, nullptr, nullptr)));
-    Sleep(3000);
+    if (release) WaitForSingleObject(release.get(), 60000);
     g_host->log("\n%s - test busy closing\n", TEST_MODULE_NAME);
     g_host->closeWorkingDialog();
   }).detach();

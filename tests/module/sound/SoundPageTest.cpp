@@ -192,7 +192,7 @@ TEST_F(SoundPageTest, TwentyTwoKilohertzThenStockLeavesTheInteriorAsItWasWithEve
       EXPECT_EQ(ReadWholeFile(interior_ + "Backup\\" + file), Stock(file)) << file;
     }
   }
-  EXPECT_TRUE(k50_.Logged("Entered FileTimeToString():\n"));
+  EXPECT_TRUE(k50_.Logged("Entered FileTimeToString():\r\n"));
 
   // Installing the 22 kHz set again backs up again: nothing changes.
   const std::map<std::string, std::string> backup = FileTree(interior_ + "Backup");
