@@ -112,7 +112,7 @@ bool StartSoundDownload(int index) {
   }
   DownloadRequest request;
   std::memset(&request, 0, sizeof(request));
-  std::snprintf(request.title, 100, record->kind == SoundKind::kExterior ? "%s Exterior Soundset"
+  std::snprintf(request.title, sizeof(request.title), record->kind == SoundKind::kExterior ? "%s Exterior Soundset"
                                                                            : "%s Interior Soundset",
                 record->name);
   std::snprintf(request.url, sizeof(request.url), "%s/%s", host->liveriesServer, record->package);
