@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "GdiplusSession.h"
+#include "LiveryManager.h"
 #include "MenuTree.h"
 #include "ModuleContext.h"
 #include "ModuleImages.h"
@@ -56,12 +57,13 @@ int32_t LoadModule(HostContext* host) {
 
   DetectProduct(*host, product);
   if (product.version[0] != '\0') BuildVersionList(product, ModuleVersionList());
-  // The livery data of an installed product is prepared here once it exists.
+  if (product.installed) InitializeLiveryManager();
   return 1;
 }
 
 void UnloadModule() {
   HideProductWindow();
+  if (Product().installed) ReleaseLiveryManager();
   SharedImages().Release();
   State().gdiplus.Stop();
 }

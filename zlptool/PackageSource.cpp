@@ -8,8 +8,10 @@
 #include <memory>
 
 #include "ArchiveCodes.h"
+#include "EntryNames.h"
 #include "ExtractUrl.h"
 #include "PackageKey.h"
+#include "WideText.h"
 
 namespace zlptool {
 namespace {
@@ -39,12 +41,25 @@ std::wstring FullPath(const std::wstring& path) {
 RunResult FromFile(const std::wstring& package, const std::wstring& target, const Cabinet::ExtractCallbacks& callbacks,
                    INT_PTR user) {
   RunResult result;
+  std::wstring path = FullPath(package);
+  // Even a look at its first bytes would block on a device.
+  if (zelva::archive::NamesADevice(zelva::win::AsUtf16(package)) || zelva::archive::NamesADevice(zelva::win::AsUtf16(path))) {
+    std::fprintf(stderr, "zlptool: a device is no package: %s\n", Utf8(package).c_str());
+    result.error = {Cabinet::kUnsafeCabinetName, 0, 0};
+    return result;
+  }
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    DWORD error = attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : DWORD(ERROR_DIRECTORY);
+    std::fprintf(stderr, "zlptool: no such package file: %s\n", Utf8(package).c_str());
+    result.error = {FDIERROR_CABINET_NOT_FOUND, error, 0};
+    return result;
+  }
   Cabinet::CExtract reader;
   if (!reader.OpenDecoder()) {
     result.error = reader.GetError();
     return result;
   }
-  std::wstring path = FullPath(package);
   result.enciphered = StartsEnciphered(path);
   if (result.enciphered) reader.SetCipherKey(zelva::archive::kPackageKeyLength, zelva::archive::PackageKey());
   reader.SetCallbacks(callbacks);
@@ -88,9 +103,19 @@ RunResult RunExtraction(const Options& options, const std::wstring& package, con
   return FromFile(package, target, callbacks, user);
 }
 
-int ReportFailure(const char* what, const Cabinet::ExtractError& error) {
-  std::fprintf(stderr, "zlptool: %s failed\nerror: code %u, system error %u, HTTP status %u\n", what, error.code,
-               error.systemError, error.httpStatus);
+std::string ErrorText(const Cabinet::ExtractError& error) {
+  char text[96];
+  std::snprintf(text, sizeof(text), "error: code %u, system error %u, HTTP status %u", error.code, error.systemError,
+                error.httpStatus);
+  return text;
+}
+
+int ReportFailure(const char* what, const Cabinet::ExtractError& error, const std::wstring& entry) {
+  if (entry.empty())
+    std::fprintf(stderr, "zlptool: %s failed\n", what);
+  else
+    std::fprintf(stderr, "zlptool: %s failed at %s\n", what, Utf8(entry).c_str());
+  std::fprintf(stderr, "%s\n", ErrorText(error).c_str());
   return kFailed;
 }
 

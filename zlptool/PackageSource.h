@@ -18,7 +18,10 @@ struct RunResult {
 RunResult RunExtraction(const Options& options, const std::wstring& package, const std::wstring& target,
                         const Cabinet::ExtractCallbacks& callbacks, INT_PTR user);
 
-// Prints "error: code C, system error S, HTTP status H" and returns kFailed.
-int ReportFailure(const char* what, const Cabinet::ExtractError& error);
+// "error: code C, system error S, HTTP status H".
+std::string ErrorText(const Cabinet::ExtractError& error);
+// Prints what failed (at which entry, when one was being written) and the
+// error triple; returns kFailed.
+int ReportFailure(const char* what, const Cabinet::ExtractError& error, const std::wstring& entry = std::wstring());
 
 }  // namespace zlptool

@@ -21,7 +21,8 @@ const char kHelp[] =
     "                                    write a package, one cabinet folder per file; a folder\n"
     "                                    is added with names relative to it; enciphered with\n"
     "                                    the package key unless --plain\n"
-    "  verify PACKAGE                    read every entry to its end, report the first error\n"
+    "  verify PACKAGE...                 read every entry to its end, report the first error;\n"
+    "                                    with several packages one line each, named\n"
     "\n"
     "PACKAGE may be an http://, https:// or ftp:// URL:\n"
     "  --block N   read it in place in blocks of N bytes (default 40000); 0 downloads it whole\n"
@@ -72,7 +73,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"list" && options.arguments.size() == 1) return List(options);
   if (command == L"extract" && options.arguments.size() >= 2) return Extract(options);
-  if (command == L"verify" && options.arguments.size() == 1) return Verify(options);
+  if (command == L"verify" && !options.arguments.empty()) return Verify(options);
   if (command == L"pack" && options.arguments.size() >= 2) return Pack(options);
   std::fputs(kHelp, stderr);
   return kUsage;

@@ -47,27 +47,38 @@ std::wstring Normalised(std::wstring name) {
 struct Selection {
   std::vector<std::wstring> wanted;  // normalised; empty: everything
   std::vector<bool> found;
+  std::wstring current;              // the entry being written, until it is complete
   unsigned extracted = 0;
   unsigned long long bytes = 0;
 };
 
 INT_PTR SelectEntry(const Cabinet::CabFileEntry* entry, INT_PTR user) {
   Selection& selection = *reinterpret_cast<Selection*>(user);
-  if (selection.wanted.empty()) return 1;
-  std::wstring name = Normalised(entry->relativePath);
-  for (size_t i = 0; i < selection.wanted.size(); ++i) {
-    if (selection.wanted[i] == name) {
-      selection.found[i] = true;
-      return 1;
-    }
+  if (!selection.wanted.empty()) {
+    std::wstring name = Normalised(entry->relativePath);
+    size_t i = 0;
+    while (i < selection.wanted.size() && selection.wanted[i] != name) ++i;
+    if (i == selection.wanted.size()) return 0;
+    selection.found[i] = true;
   }
-  return 0;
+  selection.current = entry->relativePath;
+  return 1;
 }
 
+// Called only for a file that is complete under its own name.
 void CountEntry(const wchar_t*, Cabinet::CabMemoryFile* memory, INT_PTR user) {
   Selection& selection = *reinterpret_cast<Selection*>(user);
   ++selection.extracted;
+  selection.current.clear();
   if (memory != nullptr) selection.bytes += memory->used;
+}
+
+// A target given on the command line is always a folder: the word "memory"
+// names one in the current folder like any other.
+std::wstring TargetFolder(const std::wstring& argument) {
+  wchar_t full[MAX_PATH * 2];
+  DWORD length = GetFullPathNameW(argument.c_str(), MAX_PATH * 2, full, nullptr);
+  return length > 0 && length < MAX_PATH * 2 ? std::wstring(full) : argument;
 }
 
 }  // namespace
@@ -77,6 +88,8 @@ int List(const Options& options) {
   Cabinet::ExtractCallbacks callbacks = {};
   callbacks.beforeCopy = &CollectEntry;
   RunResult run = RunExtraction(options, options.arguments[0], L"MEMORY\\", callbacks, INT_PTR(&listing));
+  // A package that cannot be read at all has no format to show.
+  if (!run.ok && listing.names.empty()) return ReportFailure("list", run.error);
   const char* format = run.error.code == Cabinet::kNotACabinet ? "not a cabinet"
                        : run.enciphered                            ? "enciphered (CRYP)"
                                                                    : "plain (MSCF)";
@@ -102,9 +115,10 @@ int Extract(const Options& options) {
   Cabinet::ExtractCallbacks callbacks = {};
   callbacks.beforeCopy = &SelectEntry;
   callbacks.afterCopy = &CountEntry;
-  RunResult run = RunExtraction(options, options.arguments[0], options.arguments[1], callbacks, INT_PTR(&selection));
+  RunResult run = RunExtraction(options, options.arguments[0], TargetFolder(options.arguments[1]), callbacks,
+                                INT_PTR(&selection));
   std::printf("%u files extracted\n", selection.extracted);
-  if (!run.ok) return ReportFailure("extract", run.error);
+  if (!run.ok) return ReportFailure("extract", run.error, selection.current);
   int result = kSucceeded;
   for (size_t i = 0; i < selection.wanted.size(); ++i) {
     if (selection.found[i]) continue;
@@ -114,15 +128,30 @@ int Extract(const Options& options) {
   return result;
 }
 
+// Several packages in one run (one line each, named) save a start per package.
 int Verify(const Options& options) {
-  Selection selection;
-  Cabinet::ExtractCallbacks callbacks = {};
-  callbacks.afterCopy = &CountEntry;
-  RunResult run = RunExtraction(options, options.arguments[0], L"MEMORY\\", callbacks, INT_PTR(&selection));
-  if (!run.ok) return ReportFailure("verify", run.error);
-  std::printf("OK: %u files, %llu bytes, %s\n", selection.extracted, selection.bytes,
-              run.enciphered ? "enciphered" : "plain");
-  return kSucceeded;
+  const bool several = options.arguments.size() > 1;
+  int result = kSucceeded;
+  for (const std::wstring& package : options.arguments) {
+    Selection selection;
+    Cabinet::ExtractCallbacks callbacks = {};
+    callbacks.beforeCopy = &SelectEntry;
+    callbacks.afterCopy = &CountEntry;
+    RunResult run = RunExtraction(options, package, L"MEMORY\\", callbacks, INT_PTR(&selection));
+    const std::string name = several ? Utf8(package) + ": " : std::string();
+    if (run.ok) {
+      std::printf("%sOK: %u files, %llu bytes, %s\n", name.c_str(), selection.extracted, selection.bytes,
+                  run.enciphered ? "enciphered" : "plain");
+    } else if (several) {
+      std::printf("%sfailed%s%s: %s\n", name.c_str(), selection.current.empty() ? "" : " at ",
+                  Utf8(selection.current).c_str(), ErrorText(run.error).c_str());
+      result = kFailed;
+    } else {
+      return ReportFailure("verify", run.error, selection.current);
+    }
+    std::fflush(stdout);
+  }
+  return result;
 }
 
 }  // namespace zlptool

@@ -9,6 +9,7 @@ namespace Cabinet {
 enum ExtractCode : uint32_t {
   kExtractOk = 0,
   kNotACabinet = 2,
+  kCorruptCabinet = 4,            // the decoder's number; also an inconsistent header or a file cut short
   kTargetNotCreated = 8,          // folder (system error set), file, or whole-download file
   kDecoderMissing = 1000,
   kInternetMissing = 1001,
@@ -22,6 +23,7 @@ enum ExtractCode : uint32_t {
   kWrongThread = 1011,
   kThreadTaken = 1012,
   kUnsafeEntryName = 1013,        // entry would land outside the target folder
+  kUnsafeCabinetName = 1014,      // cabinet path names a device, or a next cabinet lies outside its folder
 };
 
 enum WriterCode : uint32_t {

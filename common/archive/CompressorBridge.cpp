@@ -221,7 +221,8 @@ long DIAMONDAPI CompressorBridge::Status(UINT type, ULONG count1, ULONG count2, 
       done /= 8;
       total /= 8;
     }
-    status.percent = total != 0 ? done * 100 / total : 0;
+    // An empty folder is written whole the moment it starts.
+    status.percent = total != 0 ? done * 100 / total : 100;
   } else if (type == statusCabinet) {
     result = long(count2);  // the size the cabinet is to have: as written
   }

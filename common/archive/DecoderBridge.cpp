@@ -61,7 +61,7 @@ long DIAMONDAPI DecoderBridge::Seek(INT_PTR handle, long distance, int origin) {
 
 INT_PTR DIAMONDAPI DecoderBridge::Notify(FDINOTIFICATIONTYPE type, PFDINOTIFICATION note) {
   return Guarded<INT_PTR>(-1, [&](CExtract& e) -> INT_PTR {
-    if (e.cancelled()) return -1;
+    if (e.halted()) return -1;
     switch (type) {
       case fdintCABINET_INFO:
         return e.OnCabinetInfo(*note);

@@ -25,8 +25,8 @@ bool ClimbsUp(std::u16string_view component) {
   return dots >= 2;
 }
 
-// Reserved device names open the device whatever folder or extension they
-// carry.
+}  // namespace
+
 bool IsDeviceName(std::u16string_view component) {
   size_t dot = component.find(u'.');
   std::u16string_view base = component.substr(0, dot);
@@ -40,8 +40,6 @@ bool IsDeviceName(std::u16string_view component) {
   }
   return false;
 }
-
-}  // namespace
 
 bool IsSafeEntryName(std::u16string_view name) {
   if (name.empty() || name.front() == u'\\' || name.back() == u'\\') return false;
@@ -57,8 +55,22 @@ bool IsSafeEntryName(std::u16string_view name) {
   return true;
 }
 
+bool IsPlainFileName(std::u16string_view name) {
+  if (name.find_first_of(u"\\/") != std::u16string_view::npos) return false;
+  if (name.find_first_not_of(u". ") == std::u16string_view::npos) return false;  // the folder itself
+  return IsSafeEntryName(name);
+}
+
+bool NamesADevice(std::u16string_view path) {
+  auto separator = [](char16_t c) { return c == u'\\' || c == u'/'; };
+  if (path.size() >= 4 && separator(path[0]) && separator(path[1]) && path[2] == u'.' && separator(path[3]))
+    return true;
+  std::u16string_view name = SplitEntryName(path).file;
+  return IsDeviceName(name.substr(0, name.find(u':')));
+}
+
 EntryNameParts SplitEntryName(std::u16string_view name) {
-  size_t slash = name.rfind(u'\\');
+  size_t slash = name.find_last_of(u"\\/");
   if (slash == std::u16string_view::npos) return {std::u16string_view(), name};
   return {name.substr(0, slash + 1), name.substr(slash + 1)};
 }

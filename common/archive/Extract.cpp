@@ -10,12 +10,14 @@
 #include "ArchiveCodes.h"
 #include "ArchiveLog.h"
 #include "DecoderBridge.h"
+#include "EntryNames.h"
 #include "ThreadSlot.h"
 #include "WideText.h"
 
 namespace Cabinet {
 
 using namespace zelva::archive;
+using zelva::win::AsUtf16;
 using zelva::win::BytesFromWide;
 
 namespace {
@@ -111,8 +113,9 @@ bool CExtract::CloseDecoder() {
 
 void CExtract::ResetRun() {
   cancel_.store(false);
+  halted_ = false;
+  checkedHandles_.clear();
   output_ = OutputFile();
-  abandonedFile_.clear();
   nextCabinet_.clear();
   error_ = {};
   decoderError_ = {};
@@ -127,26 +130,34 @@ bool CExtract::Extract(const wchar_t* cabinetPath, const wchar_t* targetFolder, 
     user_ = user;
     ResetRun();
     targetFolder_ = targetFolder != nullptr ? targetFolder : L"";
+    if (!targetFolder_.empty() && targetFolder_.back() == L'/') targetFolder_.back() = L'\\';
     if (targetFolder_.empty() || targetFolder_.back() != L'\\') targetFolder_ += L'\\';
     toMemory_ = Lowercase(targetFolder_) == L"memory\\";
 
+    // Scripts and some shells write "/" in a path.
     std::wstring path = cabinetPath != nullptr ? cabinetPath : L"";
-    size_t slash = path.rfind(L'\\');
+    size_t slash = path.find_last_of(L"\\/");
     std::wstring folder = slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
     std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
     if (targetFolder_.size() <= 2 || folder.size() <= 1 || name.size() <= 1) {
       SetError(kPathTooShort);
       return false;
     }
+    if (NamesADevice(AsUtf16(path))) {
+      Log("\n\tA device is no cabinet: %s", BytesFromWide(path, CP_ACP).c_str());
+      SetError(kUnsafeCabinetName);
+      return false;
+    }
+    cabinetFolder_ = folder;
     bool copied = CopyCabinets(folder, name);
-    FinishOutput();
+    AbandonOutput();
     // A decoder failure that none of the callbacks explained keeps the
     // decoder's own error number, so a failed run never reports code 0.
     if (!copied && error_.code == 0 && error_.systemError == 0) SetError(uint32_t(decoderError_.erfOper));
     return copied && !decoderError_.fError && error_.code == 0 && error_.systemError == 0;
   } catch (const std::bad_alloc&) {
     Log("\n%s", kOutOfMemoryText);
-    FinishOutput();
+    AbandonOutput();
     SetError(error_.code, kOutOfMemory);
     return false;
   }
@@ -170,21 +181,48 @@ bool CExtract::CopyCabinets(const std::wstring& folder, const std::wstring& firs
       SetError(FDIERROR_WRONG_CABINET);
       return false;
     }
+    if (!MayFollow(folder, name)) return false;
   }
 }
 
-void CExtract::FinishOutput() {
+bool CExtract::MayOpenCabinet(const std::wstring& path) const {
+  const int folderLength = int(cabinetFolder_.size());
+  if (path.size() <= cabinetFolder_.size() ||
+      CompareStringOrdinal(path.c_str(), folderLength, cabinetFolder_.c_str(), folderLength, TRUE) != CSTR_EQUAL)
+    return false;
+  return IsPlainFileName(AsUtf16(path).substr(cabinetFolder_.size()));
+}
+
+bool CExtract::MayFollow(const std::wstring& folder, const std::wstring& name) {
+  if (!IsPlainFileName(AsUtf16(name))) {
+    RefuseNextCabinet(name);
+    return false;
+  }
+  DWORD attributes = GetFileAttributesW((folder + name).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    Log("\n\tNext cabinet not found: %s", BytesFromWide(name, CP_ACP).c_str());
+    SetError(FDIERROR_CABINET_NOT_FOUND);
+    return false;
+  }
+  return true;
+}
+
+INT_PTR CExtract::RefuseNextCabinet(const std::wstring& name) {
+  Log("\n\tNext cabinet refused, not a plain name of a file beside the cabinet: %s",
+      BytesFromWide(name, CP_ACP).c_str());
+  SetError(kUnsafeCabinetName);
+  halted_ = true;
+  return -1;
+}
+
+// A file the run stopped writing (cancelled or failed) never reaches its
+// name: its part file goes.
+void CExtract::AbandonOutput() {
   if (output_.handle != -1 && !toMemory_) {
     FileClose(output_.handle);
-    abandonedFile_ = output_.fullPath;
+    DeleteFileW(output_.partPath.c_str());
   }
   output_.handle = -1;
-  // A file the run stopped writing (cancelled or failed) is never left half-written.
-  if (!abandonedFile_.empty()) {
-    SetFileAttributesW(abandonedFile_.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(abandonedFile_.c_str());
-    abandonedFile_.clear();
-  }
 }
 
 bool CExtract::QueryCabinet(const wchar_t* path, FDICABINETINFO* info) {
@@ -193,6 +231,12 @@ bool CExtract::QueryCabinet(const wchar_t* path, FDICABINETINFO* info) {
   error_ = {};
   decoderError_ = {};
   handles_.Clear();
+  checkedHandles_.clear();
+  halted_ = false;
+  if (path == nullptr || NamesADevice(AsUtf16(path))) {
+    SetError(kUnsafeCabinetName);
+    return false;
+  }
   INT_PTR handle = FileOpen(path, _O_BINARY | _O_SEQUENTIAL | _O_RDONLY, _S_IREAD);
   if (handle == -1) return false;
   handles_.Add(handle, 0);

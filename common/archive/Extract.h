@@ -45,6 +45,8 @@ class CExtract {
   void SetCipherKey(uint32_t length, const uint8_t* key);
   void SetCallbacks(const ExtractCallbacks& callbacks) { callbacks_ = callbacks; }
   // targetFolder "MEMORY\" (any case, backslash optional) extracts to memory.
+  // A file reaches its name (and the after-copy callback) only once it holds
+  // the size the cabinet declares; a failed or cancelled one is removed.
   bool Extract(const wchar_t* cabinetPath, const wchar_t* targetFolder, INT_PTR user);
   // True when path is a cabinet; info (optional) receives its header facts.
   bool QueryCabinet(const wchar_t* path, FDICABINETINFO* info);
@@ -64,6 +66,7 @@ class CExtract {
     INT_PTR handle = -1;  // -1: none
     std::wstring relativePath;
     std::wstring fullPath;
+    std::wstring partPath;  // written under this name, renamed to fullPath when complete
     uint32_t size = 0;
     uint32_t written = 0;
     DWORD lastReport = 0;
@@ -71,8 +74,19 @@ class CExtract {
 
   bool OnOwnerThread();
   void ResetRun();
-  void FinishOutput();
+  // Closes the output file being written, if any, and deletes it.
+  void AbandonOutput();
   bool CopyCabinets(const std::wstring& folder, const std::wstring& name);
+  bool halted() const { return cancelled() || halted_; }
+
+  // Cabinets the decoder may open: the one asked for, and the next ones of
+  // its set when they are plain names of files in its folder.
+  bool MayOpenCabinet(const std::wstring& path) const;
+  bool MayFollow(const std::wstring& folder, const std::wstring& name);
+  INT_PTR RefuseNextCabinet(const std::wstring& name);
+  // The header check, once per opened cabinet, before the decoder parses it.
+  bool CabinetIsConsistent(INT_PTR handle, uint32_t resumeAt);
+  bool ReadCabinetAt(INT_PTR handle, uint32_t offset, uint8_t* out, uint32_t count);
 
   // Decoder notifications.
   INT_PTR OnCabinetInfo(const FDINOTIFICATION& note);
@@ -80,6 +94,9 @@ class CExtract {
   INT_PTR OnCloseFile(const FDINOTIFICATION& note);
   INT_PTR OnNextCabinet(const FDINOTIFICATION& note);
   INT_PTR OpenOutput(const std::wstring& directory);
+  INT_PTR OpenPartFile(const std::wstring& directory);
+  bool CommitOutput();
+  INT_PTR FileCutShort(uint32_t got);
   INT_PTR OpenMemoryOutput(uint32_t size);
   void ReportProgress();
   std::wstring EntryName(const FDINOTIFICATION& note) const;
@@ -97,11 +114,13 @@ class CExtract {
   ERF decoderError_ = {};
   ExtractError error_ = {};
   std::atomic<bool> cancel_{false};
+  bool halted_ = false;  // the run found a fault: the decoder is stopped at its next call
   bool toMemory_ = false;
   std::wstring targetFolder_;
+  std::wstring cabinetFolder_;
   std::wstring nextCabinet_;
+  std::vector<INT_PTR> checkedHandles_;
   OutputFile output_;
-  std::wstring abandonedFile_;  // output the decoder gave up while writing
   ExtractCallbacks callbacks_ = {};
   INT_PTR user_ = 0;
   zelva::archive::HandleTable handles_;

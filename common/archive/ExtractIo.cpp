@@ -1,8 +1,11 @@
 // The decoder's file callbacks: every byte of the cabinet passes through here,
-// which is where deciphering and the signature check happen.
+// which is where deciphering, the signature check and the header check happen.
+#include <algorithm>
 #include <cstring>
 
 #include "ArchiveCodes.h"
+#include "ArchiveLog.h"
+#include "CabinetCheck.h"
 #include "CipherRead.h"
 #include "Extract.h"
 #include "WideText.h"
@@ -10,6 +13,7 @@
 namespace Cabinet {
 
 using namespace zelva::archive;
+using zelva::win::BytesFromWide;
 using zelva::win::WideFromBytes;
 
 namespace {
@@ -32,17 +36,63 @@ class HandleSource : public CipherSource {
   INT_PTR handle_;
 };
 
+template <class Read>
+class BytesOf : public CabinetBytes {
+ public:
+  explicit BytesOf(Read read) : read_(read) {}
+  bool ReadAt(uint32_t offset, uint8_t* out, uint32_t count) override { return read_(offset, out, count); }
+
+ private:
+  Read read_;
+};
+
 }  // namespace
 
 INT_PTR CExtract::DecoderOpen(const char* name, int flags) {
   std::wstring path = WideFromBytes(name != nullptr ? name : "", CP_UTF8);
+  // Whatever a cabinet's header says, the decoder reads nothing from elsewhere.
+  if (!MayOpenCabinet(path)) {
+    Log("\n\tCabinet outside the package's folder refused: %s", BytesFromWide(path, CP_ACP).c_str());
+    SetError(kUnsafeCabinetName);
+    halted_ = true;
+    return -1;
+  }
   INT_PTR handle = FileOpen(path.c_str(), flags, kReadPermission);
   if (handle != -1) handles_.Add(handle, 0);
   return handle;
 }
 
+bool CExtract::ReadCabinetAt(INT_PTR handle, uint32_t offset, uint8_t* out, uint32_t count) {
+  if (offset > 0x7FFFFFFFu || FileSeek(handle, long(offset), SEEK_SET) != long(offset)) return false;
+  if (cipher_.keySet) {
+    HandleSource source(*this, handle);
+    return DecipherRead(cipher_, decipherBuffer_.data(), source, offset, out, count) == int64_t(count);
+  }
+  for (uint32_t done = 0; done < count;) {
+    UINT got = FileRead(handle, out + done, count - done);
+    if (got == UINT(-1) || got == 0) return false;
+    done += got;
+  }
+  return true;
+}
+
+bool CExtract::CabinetIsConsistent(INT_PTR handle, uint32_t resumeAt) {
+  checkedHandles_.push_back(handle);
+  const long end = FileSeek(handle, 0, SEEK_END);
+  BytesOf bytes(
+      [&](uint32_t offset, uint8_t* out, uint32_t count) { return ReadCabinetAt(handle, offset, out, count); });
+  const std::string problem = CheckCabinet(bytes, end >= 0 ? uint64_t(end) : kUnknownCabinetLength);
+  const bool resumed = FileSeek(handle, long(resumeAt), SEEK_SET) == long(resumeAt);
+  if (problem.empty()) return resumed;
+  Log("\n\tDamaged cabinet: %s", problem.c_str());
+  // A source that failed to deliver has said why already.
+  if (error_.code == 0 && error_.systemError == 0) SetError(kCorruptCabinet);
+  halted_ = true;
+  return false;
+}
+
 UINT CExtract::DecoderRead(INT_PTR handle, void* buffer, UINT count) {
-  if (cancelled()) return UINT(-1);
+  if (halted()) return UINT(-1);
   uint32_t position = 0;
   handles_.Position(handle, position);
   uint8_t* out = static_cast<uint8_t*>(buffer);
@@ -73,13 +123,16 @@ UINT CExtract::DecoderRead(INT_PTR handle, void* buffer, UINT count) {
         SetError(kNotACabinet);
         return UINT(-1);
     }
+    if (std::find(checkedHandles_.begin(), checkedHandles_.end(), handle) == checkedHandles_.end() &&
+        !CabinetIsConsistent(handle, uint32_t(got)))
+      return UINT(-1);
   }
   handles_.SetPosition(handle, position + uint32_t(got));
   return UINT(got);
 }
 
 UINT CExtract::DecoderWrite(INT_PTR handle, const void* buffer, UINT count) {
-  if (cancelled()) return UINT(-1);
+  if (halted()) return UINT(-1);
   if (toMemory_) {
     if (uint64_t(memory_.used) + count > memory_.capacity) {
       SetError(kMemoryFileOverflow);
@@ -98,14 +151,15 @@ UINT CExtract::DecoderWrite(INT_PTR handle, const void* buffer, UINT count) {
 
 int CExtract::DecoderClose(INT_PTR handle) {
   handles_.Remove(handle);
+  checkedHandles_.erase(std::remove(checkedHandles_.begin(), checkedHandles_.end(), handle), checkedHandles_.end());
   if (toMemory_ && handle == memoryHandle_) {
     memoryHandle_ = -1;
     return 0;
   }
   // The decoder closes an output file itself only when it gives up on it.
   if (handle == output_.handle) {
-    output_.handle = -1;
-    abandonedFile_ = output_.fullPath;
+    AbandonOutput();
+    return 0;
   }
   return FileClose(handle);
 }

@@ -3,7 +3,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "ArchiveCodes.h"
@@ -26,6 +28,7 @@ namespace {
 constexpr uint16_t kNameIsUtf8 = 0x80;
 constexpr INT_PTR kFirstMemoryHandle = INT_PTR(0xFF000000u);
 constexpr uint32_t kSpareBytes = 2;
+constexpr int kPartNameAttempts = 64;
 
 std::wstring WideOrEmpty(const char* text) { return text != nullptr ? WideFromBytes(text, CP_UTF8) : std::wstring(); }
 
@@ -40,7 +43,10 @@ std::wstring CExtract::EntryName(const FDINOTIFICATION& note) const {
 }
 
 INT_PTR CExtract::OnCabinetInfo(const FDINOTIFICATION& note) {
-  if (nextCabinet_.empty()) nextCabinet_ = WideOrEmpty(note.psz1);
+  // A package must not pull in a cabinet from elsewhere, nor a device.
+  const std::wstring next = WideOrEmpty(note.psz1);
+  if (!next.empty() && !IsPlainFileName(AsUtf16(next))) return RefuseNextCabinet(next);
+  if (nextCabinet_.empty()) nextCabinet_ = next;
   if (callbacks_.cabinetInfo != nullptr) {
     callbacks_.cabinetInfo(WideOrEmpty(note.psz1).c_str(), WideOrEmpty(note.psz2).c_str(),
                            WideOrEmpty(note.psz3).c_str(), note.setID, note.iCabinet, user_);
@@ -50,6 +56,7 @@ INT_PTR CExtract::OnCabinetInfo(const FDINOTIFICATION& note) {
 
 INT_PTR CExtract::OnNextCabinet(const FDINOTIFICATION& note) {
   nextCabinet_ = WideOrEmpty(note.psz1);
+  if (!IsPlainFileName(AsUtf16(nextCabinet_))) return RefuseNextCabinet(nextCabinet_);
   if (note.fdie != FDIERROR_NONE) {
     SetError(uint32_t(note.fdie));
     return -1;
@@ -82,6 +89,7 @@ INT_PTR CExtract::OnCopyFile(const FDINOTIFICATION& note) {
                           size, FileTimeFromDos(note.date, note.time), note.attribs};
     if (callbacks_.beforeCopy(&entry, user_) == 0) return 0;
   }
+  AbandonOutput();  // one the decoder left open without a word
   output_ = OutputFile();
   output_.relativePath = relative;
   output_.fullPath = fullPath;
@@ -110,12 +118,14 @@ INT_PTR CExtract::OpenMemoryOutput(uint32_t size) {
 INT_PTR CExtract::OpenOutput(const std::wstring& directory) {
   DWORD folderError = 0;
   if (!CreateFolderTree(directory, folderError)) {
+    Log("\n\tCannot create the folder of %s: error %d", BytesFromWide(output_.relativePath, CP_ACP).c_str(),
+        int(folderError));
     SetError(kTargetNotCreated, folderError);
     return -1;
   }
-  INT_PTR handle = FileOpen(output_.fullPath.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_SEQUENTIAL,
-                            _S_IREAD | _S_IWRITE);
+  INT_PTR handle = OpenPartFile(directory);
   if (handle == -1) {
+    Log("\n\tCannot create %s", BytesFromWide(output_.fullPath, CP_ACP).c_str());
     SetError(kTargetNotCreated);
     return -1;
   }
@@ -140,14 +150,59 @@ void CExtract::ReportProgress() {
   callbacks_.progress(&progress, user_);
 }
 
+// A name beside the target that no other file has: created anew, so nothing
+// already there is truncated, and renamed only once it is complete.
+INT_PTR CExtract::OpenPartFile(const std::wstring& directory) {
+  static std::atomic<uint32_t> counter{0};
+  for (int attempt = 0; attempt < kPartNameAttempts; ++attempt) {
+    wchar_t name[32];
+    std::swprintf(name, 32, L"~zlp%08lX.tmp", static_cast<unsigned long>(GetTickCount() * 31u + ++counter));
+    output_.partPath = directory + name;
+    INT_PTR handle = FileOpen(output_.partPath.c_str(),
+                              _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_SEQUENTIAL, _S_IREAD | _S_IWRITE);
+    if (handle != -1 || errno != EEXIST) return handle;
+  }
+  return -1;
+}
+
+bool CExtract::CommitOutput() {
+  SetFileAttributesW(output_.fullPath.c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only targets are overwritten
+  if (MoveFileExW(output_.partPath.c_str(), output_.fullPath.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+  DWORD error = GetLastError();
+  DeleteFileW(output_.partPath.c_str());
+  Log("\n\tCannot create %s: error %d", BytesFromWide(output_.fullPath, CP_ACP).c_str(), int(error));
+  SetError(kTargetNotCreated, error);
+  return false;
+}
+
+// The decoder closed a file that has fewer or more bytes than the cabinet
+// declared: the cabinet is damaged and the file is not extracted.
+INT_PTR CExtract::FileCutShort(uint32_t got) {
+  Log("\n\tDamaged cabinet: %s has %u of its %u bytes", BytesFromWide(output_.relativePath, CP_ACP).c_str(), got,
+      output_.size);
+  SetError(kCorruptCabinet);
+  halted_ = true;
+  return FALSE;
+}
+
 INT_PTR CExtract::OnCloseFile(const FDINOTIFICATION& note) {
-  if (!toMemory_) {
+  if (toMemory_) {
+    memoryHandle_ = -1;
+    if (memory_.used != output_.size) return FileCutShort(memory_.used);
+  } else {
     if (output_.handle == note.hf) output_.handle = -1;
     FileClose(note.hf);
+    if (output_.written != output_.size) {
+      DeleteFileW(output_.partPath.c_str());
+      return FileCutShort(output_.written);
+    }
+    if (!CommitOutput()) {
+      halted_ = true;
+      return FALSE;
+    }
     ApplyStoredTimeAndAttributes(output_.fullPath, note.date, note.time, note.attribs);
   }
   if (callbacks_.afterCopy != nullptr) callbacks_.afterCopy(output_.fullPath.c_str(), toMemory_ ? &memory_ : nullptr, user_);
-  if (toMemory_) memoryHandle_ = -1;
   return 1;
 }
 

@@ -13,6 +13,7 @@ inline void Find(HANDLE handle) { FindClose(handle); }
 inline void Global(HGLOBAL block) { GlobalFree(block); }
 inline void Window(HWND window) { DestroyWindow(window); }
 inline void Hook(HHOOK hook) { UnhookWindowsHookEx(hook); }
+inline void Menu(HMENU menu) { DestroyMenu(menu); }
 }  // namespace release
 
 // Handles whose failure value is INVALID_HANDLE_VALUE rather than null.
@@ -31,6 +32,7 @@ using FindHandle = Owned<InvalidValueIsInvalid<&release::Find>>;
 using GlobalBlock = Owned<NullIsInvalid<HGLOBAL, &release::Global>>;
 using WindowHandle = Owned<NullIsInvalid<HWND, &release::Window>>;
 using HookHandle = Owned<NullIsInvalid<HHOOK, &release::Hook>>;
+using MenuHandle = Owned<NullIsInvalid<HMENU, &release::Menu>>;
 
 // A FindFirstFile search over one pattern; found() tells whether entry holds
 // a first match. Narrow or wide, after the pattern's characters.

@@ -9,6 +9,7 @@
 #include "HostLog.h"
 #include "HostState.h"
 #include "PackageReader.h"
+#include "UnreadablePackage.h"
 #include "WorkingDialog.h"
 #include "WorkFolders.h"
 
@@ -41,7 +42,7 @@ void CopyFileList(const CommandStep& step, const std::string& workingFolder) {
   ui::SetWorkingDialogText(1, "Extracting files...");
   for (const std::string& name : step.files) {
     std::string destination = step.target + name;
-    size_t slash = destination.rfind('\\');
+    size_t slash = destination.find_last_of("\\/");
     if (slash != std::string::npos) SHCreateDirectoryExA(nullptr, destination.substr(0, slash).c_str(), nullptr);
     if (!CopyFileA((workingFolder + name).c_str(), destination.c_str(), FALSE))
       HostLog(">>> Windows Error on CopyFile(): %d\n", int(GetLastError()));
@@ -71,8 +72,10 @@ int32_t RunCommandPackage(const char* packagePath) {
   files::WorkFolder folder;
   if (!folder.ok()) return kResultDone;
   {
+    // A damaged script runs none of its steps.
     PackageReader reader;
-    reader.ExtractAll(Wide(packagePath), Wide(folder.path()));
+    if (!reader.ExtractAll(Wide(packagePath), Wide(folder.path())))
+      return ReportUnreadablePackage(packagePath, reader.error());
   }
   const HostContext& context = Context();
   std::string windowsFolder = WindowsFolder();

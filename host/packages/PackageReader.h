@@ -23,6 +23,8 @@ class PackageReader {
   bool ExtractFile(const std::wstring& package, const std::wstring& folder, const std::wstring& name);
   bool ExtractAll(const std::wstring& package, const std::wstring& folder);
   void Close();
+  // Of the last extraction; all zero when it ran but found no such entry.
+  const Cabinet::ExtractError& error() const { return extract_.GetError(); }
 
  private:
   bool Open();

@@ -33,7 +33,7 @@ void ShowSingleResult(int32_t result) {
 void ProcessEach(const PackageJob& job, const PackageOptions& options) {
   HostLog("\tProcessing mutiple ZLPs\n");
   std::string folder = job.paths;
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
+  if (folder.empty() || (folder.back() != '\\' && folder.back() != '/')) folder += '\\';
   for (const char* name = job.paths + std::strlen(job.paths) + 1; *name != '\0'; name += std::strlen(name) + 1) {
     std::string path = folder + name;
     if (ProcessPackage(path.c_str(), options) == kResultCancelled) break;

@@ -10,6 +10,7 @@
 #include "MultiLiveryPackage.h"
 #include "PackageReader.h"
 #include "PackageSummaryReader.h"
+#include "UnreadablePackage.h"
 #include "WorkFolders.h"
 
 namespace zelva::host {
@@ -23,8 +24,10 @@ int32_t RunBundle(const char* packagePath, const PackageOptions& options) {
   files::WorkFolder folder;
   if (!folder.ok()) return kResultDone;
   {
+    // A damaged bundle installs none of its packages.
     PackageReader reader;
-    reader.ExtractAll(Wide(packagePath), Wide(folder.path()));
+    if (!reader.ExtractAll(Wide(packagePath), Wide(folder.path())))
+      return ReportUnreadablePackage(packagePath, reader.error());
   }
   WIN32_FIND_DATAA entry;
   win::FileSearch search((std::string(folder.path()) + "*.zlp").c_str(), entry);
@@ -45,8 +48,10 @@ int32_t ProcessPackage(const char* packagePath, const PackageOptions& options) {
   Context().errorText[0] = '\0';
   HostLog("Opening ZLP file: %s\n", packagePath);
   PackageSummary summary;
-  ReadPackageSummary(packagePath, summary);
+  Cabinet::ExtractError error;
+  const bool read = ReadPackageSummary(packagePath, summary, &error);
   HostLog("\tZLP Type: %s\n", summary.type);
+  if (!read) return ReportUnreadablePackage(packagePath, error);
   if (IsType(summary, "Packed File")) return RunBundle(packagePath, options);
   if (IsType(summary, "Multi Livery")) return RunMultiLiveryPackage(packagePath);
   if (IsType(summary, "Command")) return RunCommandPackage(packagePath);

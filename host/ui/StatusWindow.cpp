@@ -27,6 +27,9 @@ class StatusWindow : public ui::ObjectWindow<StatusWindow> {
     switch (message) {
       case WM_INITDIALOG:
         g_handle = window();
+        // No system caption: the picture fills the whole window. The text
+        // still names the window in the task list.
+        SetWindowTextA(window(), "Loading ZELVA Hangardesk");
         SetEvent(opened_);
         background_.Load(168, instance_);
         emblem_.Load(170, instance_);

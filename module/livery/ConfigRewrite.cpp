@@ -148,6 +148,10 @@ RewriteResult ConfigRewrite::Commit() {
   }
 }
 
+bool ReplaceWholeFile(const char* path, const std::string& text) {
+  return path != nullptr && Replace(path, text) == RewriteResult::Done;
+}
+
 livery::AircraftConfig ReadAircraftConfig(const char* cfgPath) {
   std::string text;
   if (cfgPath == nullptr || !ReadWhole(cfgPath, text)) return livery::AircraftConfig();

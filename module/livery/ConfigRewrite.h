@@ -47,6 +47,10 @@ class ConfigRewrite {
   bool read_ = false;
 };
 
+// Any file of the module's put in one replace the same way ("<path>_new",
+// flushed, moved over it; the hook hears each step), without the "_old" copy.
+bool ReplaceWholeFile(const char* path, const std::string& text);
+
 // The file as it is now, for many lookups at the cost of one read; without
 // entries when it cannot be read.
 livery::AircraftConfig ReadAircraftConfig(const char* cfgPath);

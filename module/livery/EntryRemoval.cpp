@@ -20,11 +20,12 @@ struct RemovedEntry {
   std::string texture, registration;
 };
 
-// Whether an entry that stays still uses the texture folder.
-bool TextureStillUsed(const livery::AircraftConfig& config, const std::string& texture) {
+// Whether an entry that stays still names the value: a texture folder, or a
+// registration whose settings file liveries of one airframe share.
+bool StillUsed(const livery::AircraftConfig& config, const char* key, const std::string& value) {
   for (int entry = 0;; ++entry) {
     if (config.SectionText(entry).empty()) return false;
-    if (_stricmp(config.Value(entry, "texture", 100).c_str(), texture.c_str()) == 0) return true;
+    if (_stricmp(config.Value(entry, key, kPathChars).c_str(), value.c_str()) == 0) return true;
   }
 }
 
@@ -35,7 +36,7 @@ void DeleteTextureFolder(const char* aircraftFolder, const livery::AircraftConfi
     LogLivery("texture \"%s\" of fltsim.%d is no folder name; no folder deleted\n", texture.c_str(), entry);
     return;
   }
-  if (TextureStillUsed(config, texture)) {
+  if (StillUsed(config, "texture", texture)) {
     LogLivery("texture.%s is still used by another entry; kept\n", texture.c_str());
     return;
   }
@@ -77,7 +78,7 @@ int RemoveLiveryEntries(const std::vector<int>& entries, int variant) {
   livery::AircraftConfig& config = rewrite.config();
   std::vector<RemovedEntry> removed;
   for (int entry : doomed)
-    removed.push_back({entry, config.Value(entry, "texture", 30), config.Value(entry, "atc_id", 20)});
+    removed.push_back({entry, config.Value(entry, "texture", kPathChars), config.Value(entry, "atc_id", kPathChars)});
   for (int entry : doomed) config.RemoveEntry(entry);
   // Files go only once aircraft.cfg names them no more: a failed rewrite leaves everything as it was.
   RewriteResult result = rewrite.Commit();
@@ -86,7 +87,10 @@ int RemoveLiveryEntries(const std::vector<int>& entries, int variant) {
     return kResultDeclined;
   }
   for (const RemovedEntry& entry : removed) {
-    RemoveAirframeSettings(entry.registration, entry.entry);
+    if (!entry.registration.empty() && StillUsed(config, "atc_id", entry.registration))
+      LogLivery("%s.ini is still used by another entry; kept\n", entry.registration.c_str());
+    else
+      RemoveAirframeSettings(entry.registration, entry.entry);
     DeleteTextureFolder(folder, config, entry.entry, entry.texture);
   }
   return kResultDone;

@@ -14,12 +14,16 @@ namespace zelva::module {
 std::string EntrySection(int entry);
 
 // A value read from aircraft.cfg that is about to name a file or folder: a
-// single plain name (no separators, drive, "." or "..", nor wildcards that the
-// shell would expand).
+// single plain name (no separators, drive, "..", trailing dot or blank, nor
+// wildcards that the shell would expand).
 bool IsSafeFileName(const char* value);
 
 // A message box owned by the host's main window; returns the button pressed.
 int AskUser(const char* text, const char* caption, UINT style);
+
+// The first limit bytes of a file (all of it when smaller), read while others
+// may read, write or delete it; false when it cannot be opened.
+bool ReadFileUpTo(const char* path, size_t limit, std::string& bytes);
 
 // Clears the read-only attribute when set; false when the file stays read-only.
 bool ClearReadOnly(const char* path);

@@ -106,6 +106,7 @@ void ShowLiveryDetails(int entry, int variant) {
 int LiveryListCount() { return State().count; }
 const LiveryListItem& LiveryListRecord(int index) { return State().items[index]; }
 bool IsLiverySelected() { return State().selected; }
+void ClearLiverySelection() { State().selected = false; }
 int SelectedLiveryEntry() { return State().selectedEntry; }
 int SelectedLiveryVariant() { return State().selectedVariant; }
 const char* LiveryThumbnailPath() { return State().thumbnail; }

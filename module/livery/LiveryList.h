@@ -38,8 +38,10 @@ void RepaintLiveryPage();   // nothing when there is no page
 int LiveryListCount();
 const LiveryListItem& LiveryListRecord(int index);
 
-// What ShowLiveryDetails chose; the selection is cleared by ReadLiveryList.
+// What ShowLiveryDetails chose; the selection is cleared by ReadLiveryList
+// and ClearLiverySelection.
 bool IsLiverySelected();
+void ClearLiverySelection();
 int SelectedLiveryEntry();
 int SelectedLiveryVariant();
 const char* LiveryThumbnailPath();  // empty when the entry has no usable texture folder

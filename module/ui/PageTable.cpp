@@ -1,5 +1,7 @@
 #include "Page.h"
 
+#include "LiveryManagerIds.h"
+#include "LiveryManagerPage.h"
 #include "ModuleResources.h"
 #include "OptionsPage.h"
 #include "OptionsResources.h"
@@ -13,7 +15,7 @@ namespace {
 // One row per page; a page's own room adds its factory here.
 const PageEntry kPages[kPageCount] = {
     {IDD_PAGE_HOME, IDP_PAGE_HEADER, nullptr},         // product home page
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Manager
+    {IDD_LIVERY_MANAGER, IDP_PAGE_HEADER, &LiveryManagerPage::Create},  // Livery Manager
     {IDD_PAGE_PERFORMANCE, IDP_PAGE_HEADER, nullptr},  // second options view
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Documentation
     {IDD_OPTIONS_PAGE, IDP_PAGE_HEADER, &OptionsPage::Create},  // Aircraft Specific Settings

@@ -206,6 +206,89 @@ TEST(Reader, ACabinetSetThatLoopsBackStops) {
   EXPECT_EQ(ReadAll(target / L"once.txt"), "once");
 }
 
+// A header with no folders made the platform decoder dereference null.
+TEST(Reader, AnInconsistentHeaderFailsAsDamagedBeforeTheDecoderParsesIt) {
+  for (const wchar_t* package : {L"nofolders.cab", L"nofolders.zlp"}) {
+    const bool keyed = std::wstring(package).find(L".zlp") != std::wstring::npos;
+    ScratchFolder target;
+    EXPECT_EQ(ExtractOnce(Sample(package), target.path(), keyed), uint32_t(kCorruptCabinet)) << Narrow(package);
+    MemoryRun run;
+    ExtractCallbacks callbacks = {};
+    callbacks.afterCopy = &KeepMemoryFile;
+    EXPECT_EQ(ExtractOnce(Sample(package), L"MEMORY\\", keyed, callbacks, INT_PTR(&run)), uint32_t(kCorruptCabinet));
+    EXPECT_TRUE(ReadTree(target.path()).empty());
+    EXPECT_TRUE(run.files.empty());
+  }
+}
+
+// The decoder hands over a file it could not fill; it never reaches its name
+// nor counts as extracted, on disk or in memory. What was complete stays.
+TEST(Reader, AFileShorterThanDeclaredIsNeitherLeftNorReported) {
+  ScratchFolder target;
+  WriteAll(target / L"second.bin", "an older copy");
+  std::vector<std::wstring> completed;
+  ExtractCallbacks callbacks = {};
+  callbacks.afterCopy = [](const wchar_t* path, CabMemoryFile*, INT_PTR user) {
+    reinterpret_cast<std::vector<std::wstring>*>(user)->push_back(path);
+  };
+  EXPECT_EQ(ExtractOnce(Sample(L"long.cab"), target.path(), false, callbacks, INT_PTR(&completed)),
+            uint32_t(kCorruptCabinet));
+  std::string first;
+  for (int i = 0; i < 10; ++i) first += "first";
+  EXPECT_EQ(ReadAll(target / L"first.txt"), first);
+  EXPECT_EQ(ReadAll(target / L"second.bin"), "an older copy");
+  EXPECT_EQ(ReadTree(target.path()).size(), 2u) << "no part file may stay";
+  EXPECT_EQ(completed, std::vector<std::wstring>({target / L"first.txt"}));
+
+  MemoryRun run;
+  callbacks.afterCopy = &KeepMemoryFile;
+  EXPECT_EQ(ExtractOnce(Sample(L"long.cab"), L"MEMORY\\", false, callbacks, INT_PTR(&run)), uint32_t(kCorruptCabinet));
+  EXPECT_EQ(run.files.size(), 1u);
+  EXPECT_EQ(run.files.count(L"first.txt"), 1u);
+}
+
+// Only a plain name of a file beside the package is followed: climbing out
+// of its folder or naming a device stops the run before anything is read.
+TEST(Reader, NextCabinetsAreFollowedOnlyBesideThePackage) {
+  ScratchFolder target;
+  EXPECT_EQ(ExtractOnce(Sample(L"nest\\a\\set1.cab"), target.path(), false), 0u);
+  EXPECT_EQ(ReadAll(target / L"own.txt"), "own entry");
+  EXPECT_EQ(ReadAll(target / L"two.txt"), "second part");
+
+  for (const wchar_t* package : {L"nest\\a\\climb.cab", L"nest\\a\\nextaux.cab"}) {
+    ScratchFolder hostile;
+    std::vector<std::wstring> offered;
+    ExtractCallbacks callbacks = {};
+    callbacks.beforeCopy = &DeclineAll;
+    EXPECT_EQ(ExtractOnce(Sample(package), hostile.path(), false, callbacks, INT_PTR(&offered)),
+              uint32_t(kUnsafeCabinetName))
+        << Narrow(package);
+    EXPECT_TRUE(offered.empty()) << Narrow(offered.front());
+    EXPECT_EQ(ExtractOnce(Sample(package), hostile.path(), false), uint32_t(kUnsafeCabinetName));
+    EXPECT_TRUE(ReadTree(hostile.path()).empty());
+  }
+}
+
+// Scripts and some shells pass "/" in paths; a device opened as a package
+// would block the reader.
+TEST(Reader, ForwardSlashesReadLikeBackslashesAndDevicesAreNeverOpened) {
+  ScratchFolder target;
+  std::wstring package = Sample(L"sample.zlp"), targetPath = target.path();
+  for (wchar_t& c : package)
+    if (c == L'\\') c = L'/';
+  for (wchar_t& c : targetPath)
+    if (c == L'\\') c = L'/';
+  ASSERT_EQ(ExtractOnce(package, targetPath, true), 0u);
+  EXPECT_TRUE(ReadTree(target.path()) == ReadTree(Sample(L"src")));
+
+  for (const wchar_t* device : {L"aux.zlp", L"COM1", L"con .zlp"})
+    EXPECT_EQ(ExtractOnce(target / device, target / L"out", true), uint32_t(kUnsafeCabinetName)) << Narrow(device);
+  CExtract reader;
+  ASSERT_TRUE(reader.OpenDecoder());
+  EXPECT_FALSE(reader.QueryCabinet(L"\\\\.\\AUX", nullptr));
+  EXPECT_EQ(reader.GetError().code, kUnsafeCabinetName);
+}
+
 TEST(Reader, OneOpenDecoderPerThreadAndOnlyOnItsOwnThread) {
   CExtract first, second;
   ASSERT_TRUE(first.OpenDecoder());

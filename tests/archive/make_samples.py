@@ -7,6 +7,7 @@ import argparse
 import os
 import random
 import shutil
+import struct
 import subprocess
 import sys
 
@@ -64,6 +65,28 @@ def crafted(out):
     write(os.path.join(out, "names.cab"), cabtools.craft_cabinet(names))
     loop = [(b"once.txt", b"once", 0x20, date, time)]
     write(os.path.join(out, "loop.cab"), cabtools.craft_cabinet(loop, next_cabinet=b"loop.cab"))
+    hostile(out, date, time)
+
+
+def hostile(out, date, time):
+    """Cabinets whose header lies: no folders, a file longer than its data,
+    next cabinets outside the folder or naming a device, and a proper set."""
+    two = [(b"first.txt", b"first" * 10, 0x20, date, time), (b"second.bin", bytes(range(256)) * 20, 0x20, date, time)]
+    cabinet = bytearray(cabtools.craft_cabinet(two))
+    cabinet[26:28] = b"\0\0"
+    write(os.path.join(out, "nofolders.cab"), bytes(cabinet))
+    write(os.path.join(out, "nofolders.zlp"), cabtools.encipher(bytes(cabinet)))
+    cabinet = bytearray(cabtools.craft_cabinet(two))
+    second = struct.unpack_from("<I", cabinet, 16)[0] + 16 + len(b"first.txt") + 1
+    struct.pack_into("<I", cabinet, second, 8000)  # its data holds 5,120 bytes
+    write(os.path.join(out, "long.cab"), bytes(cabinet))
+    own = [(b"own.txt", b"own entry", 0x20, date, time)]
+    write(os.path.join(out, "outside.cab"), cabtools.craft_cabinet([(b"outside.txt", b"outside", 0x20, date, time)]))
+    write(os.path.join(out, "nest", "a", "climb.cab"), cabtools.craft_cabinet(own, next_cabinet=b"..\\..\\outside.cab"))
+    write(os.path.join(out, "nest", "a", "nextaux.cab"), cabtools.craft_cabinet(own, next_cabinet=b"AUX"))
+    write(os.path.join(out, "nest", "a", "set1.cab"), cabtools.craft_cabinet(own, next_cabinet=b"set2.cab"))
+    write(os.path.join(out, "nest", "a", "set2.cab"), cabtools.craft_cabinet([(b"two.txt", b"second part", 0x20, date,
+                                                                                time)]))
 
 
 def make_big(out, zlptool, wine_run):

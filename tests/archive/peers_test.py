@@ -23,9 +23,10 @@ def windows(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-def zlptool(*arguments):
+def zlptool(*arguments, cwd=None):
     command = [WINE_RUN, ZLPTOOL] + [windows(a) if a.startswith("/") else a for a in arguments]
-    return subprocess.run(command, capture_output=True)
+    # A deadline, not a measure: a reader that blocks on a device never ends.
+    return subprocess.run(command, capture_output=True, cwd=cwd, timeout=30)
 
 
 def read_tree(root):
@@ -140,6 +141,59 @@ class FailuresAreReported(Scratch):
         help_text = zlptool("--help")
         self.assertEqual(help_text.returncode, 0)
         self.assertIn(b"zlptool", help_text.stdout)
+
+
+class HostilePackages(Scratch):
+    def test_next_cabinets_outside_the_folder_or_naming_a_device_end_the_run_cleanly(self):
+        for name in ("climb.cab", "nextaux.cab"):
+            package = os.path.join(SAMPLES, "nest", "a", name)
+            listed = zlptool("list", package)
+            self.assertEqual(listed.returncode, 2, name)
+            self.assertIn(b"error: code 1014,", listed.stderr)
+            self.assertNotIn(b"outside.txt", listed.stdout)
+            extracted = zlptool("extract", package, self.path("x"))
+            self.assertEqual(extracted.returncode, 2, name)
+            self.assertEqual(read_tree(self.work), {}, name)
+
+    def test_a_package_named_like_a_device_is_refused_unopened(self):
+        for name in ("aux.zlp", "COM1.zlp", "con"):
+            result = zlptool("verify", os.path.join(SAMPLES, name))
+            self.assertEqual(result.returncode, 2, name)
+            self.assertIn(b"error: code 1014,", result.stderr, name)
+
+    def test_the_word_memory_names_a_folder_and_a_missing_package_shows_only_its_error(self):
+        result = zlptool("extract", os.path.join(SAMPLES, "sample.cab"), "memory", cwd=self.work)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual(read_tree(self.path("memory")), read_tree(SOURCE))
+        result = zlptool("list", self.path("missing.zlp"))
+        self.assertEqual(result.returncode, 2)
+        self.assertEqual(result.stdout, b"")
+        self.assertIn(b"no such package file", result.stderr)
+        self.assertIn(b"error: code 1, system error 2,", result.stderr)
+
+    def test_failures_name_the_entry_and_leave_no_part_of_it(self):
+        result = zlptool("extract", os.path.join(SAMPLES, "long.cab"), self.path("x"))
+        self.assertEqual(result.returncode, 2)
+        self.assertIn(b"1 files extracted", result.stdout)
+        self.assertIn("failed at second.bin\nerror: code 4,", result.stderr.decode().replace("\r", ""))
+        self.assertEqual(sorted(read_tree(self.path("x"))), ["first.txt"])
+        # A file where the entry's folder must go.
+        os.makedirs(self.path("y"))
+        with open(self.path("y", "Texture.T"), "wb") as f:
+            f.write(b"in the way")
+        result = zlptool("extract", os.path.join(SAMPLES, "sample.cab"), self.path("y"))
+        self.assertEqual(result.returncode, 2)
+        self.assertRegex(result.stderr.decode(), r"failed at Texture\.T\\\S+\r?\nerror: code 8, system error [1-9]")
+
+    def test_verify_takes_several_packages_one_line_each(self):
+        packages = [os.path.join(SAMPLES, name) for name in ("sample.zlp", "nofolders.zlp", "sample.cab")]
+        result = zlptool("verify", *packages)
+        self.assertEqual(result.returncode, 2)
+        lines = result.stdout.decode().splitlines()
+        self.assertEqual(len(lines), 3, lines)
+        self.assertRegex(lines[0], r"sample\.zlp: OK: 6 files, \d+ bytes, enciphered$")
+        self.assertRegex(lines[1], r"nofolders\.zlp: failed: error: code 4, system error 0, HTTP status 0$")
+        self.assertRegex(lines[2], r"sample\.cab: OK: 6 files, \d+ bytes, plain$")
 
 
 if __name__ == "__main__":

@@ -75,8 +75,12 @@ TEST(DocumentHostTest, ChangelogAfterAnUpdateManualAndFloatingDocument) {
     MapWindowPoints(area, nullptr, reinterpret_cast<POINT*>(&client), 2);
     return EqualRect(&client, &placed) && client.right - client.left > 819;
   }));
-  Click(manual, IDOK);
-  ASSERT_TRUE(WaitForLog(host, "Opening ZLP file: e:\\liveries\\waiting.zlp"));
+  {
+    DialogAnswerer missing("An error occured", IDOK, 30000, process.id());  // there is no such file
+    Click(manual, IDOK);
+    ASSERT_TRUE(WaitForLog(host, "Opening ZLP file: e:\\liveries\\waiting.zlp"));
+    EXPECT_TRUE(missing.Wait());
+  }
   EXPECT_FALSE(IsWindow(manual));
 
   ChooseProduct(main, 1);

@@ -12,18 +12,27 @@ using namespace zelva::testing;
 namespace {
 
 // A package on the command line runs only once loading is done; a hand-off
-// to the idle program runs before the second instance ends.
+// to the idle program runs before the second instance ends. Neither file
+// exists: each ends in one error naming it.
 TEST(HostStartTest, FreshProfileCommandLinePackageAndSecondInstances) {
   HostInstallation host;
   Process first(host.programPath(), "C:\\Liveries\\Nordair.ZLP", host.programFolder());
   HWND main = WaitForMainWindow(first.id());
   ASSERT_NE(main, nullptr);
+  {
+    DialogAnswerer missing("An error occured", IDOK, 30000, first.id());
+    ASSERT_TRUE(missing.Wait());
+    EXPECT_EQ(missing.text(), "The following error occured:\n\nThe package file \"c:\\liveries\\nordair.zlp\" could not "
+                              "be opened: the file is missing or cannot be read.\n");
+  }
   ASSERT_TRUE(WaitForLog(host, "Opening ZLP file: c:\\liveries\\nordair.zlp"));
   std::string log = host.Log();
   EXPECT_EQ(log.rfind("===================== ZELVA Hangardesk v" ZELVA_VERSION_TEXT " =====================\r\n", 0), 0u) << log;
   EXPECT_LT(log.find("Load complete."), log.find("Opening ZLP file: c:\\liveries\\nordair.zlp"));
   {
+    DialogAnswerer missing("An error occured", IDOK, 30000, first.id());
     Process second(host.programPath(), "D:\\Downloads\\Aurora.zlp", host.programFolder());
+    EXPECT_TRUE(missing.Wait());
     EXPECT_EQ(second.Wait(), 0u);
   }
   log = host.Log();

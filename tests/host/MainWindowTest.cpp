@@ -30,7 +30,9 @@ class MainWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
-    if (process_) EXPECT_EQ(process_->Wait(), 0u);
+    if (process_) {
+      EXPECT_EQ(process_->Wait(), 0u);
+    }
   }
   void Choose(int index) { ChooseProduct(main_, index); }
   LRESULT Chosen() const { return SendMessageA(list_, CB_GETCURSEL, 0, 0); }
@@ -46,10 +48,17 @@ class MainWindowTest : public ::testing::Test {
   HWND list_ = nullptr;
 };
 
-// One start of the real program: its size limits, a hand-off while a
-// module keeps it busy, then the product list.
+// One start of the real program: its frame and size limits, a hand-off
+// while a module keeps it busy, then the product list.
 TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
   Start();
+  // The window draws its own title area: a system caption would sit above it.
+  const LONG_PTR style = GetWindowLongPtrA(main_, GWL_STYLE);
+  EXPECT_NE(style & WS_CAPTION, WS_CAPTION);
+  EXPECT_EQ(style & WS_THICKFRAME, WS_THICKFRAME);
+  char caption[64] = {};
+  GetWindowTextA(main_, caption, sizeof(caption));
+  EXPECT_STREQ(caption, "ZELVA Hangardesk");
   // Asked size, and what the window then has; the first is the start size.
   for (auto [ask, have] : {std::pair{SIZE{0, 0}, SIZE{1100, 655}}, {{500, 400}, {800, 600}}, {{1200, 700}, {1200, 700}}}) {
     if (ask.cx) SetWindowPos(main_, nullptr, 0, 0, ask.cx, ask.cy, SWP_NOMOVE | SWP_NOZORDER);
@@ -73,6 +82,7 @@ TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
   char line[64] = {};
   GetWindowTextA(GetDlgItem(working, 1010), line, sizeof(line));
   EXPECT_STREQ(line, "Busy line");
+  DialogAnswerer missing("An error occured", IDOK, 60000, process_->id());  // there is no such file
   {
     Process second(host_.programPath(), "e:\\queued.zlp", host_.programFolder());
     EXPECT_EQ(second.Wait(), 0u);  // queued: the hand-off returns at once
@@ -80,6 +90,7 @@ TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
   EXPECT_EQ(host_.Log().find("Opening ZLP file: e:\\queued.zlp"), std::string::npos);
   SetEvent(release.get());
   ASSERT_TRUE(WaitForLog(host_, "Test Busy - test busy done 0"));
+  EXPECT_TRUE(missing.Wait());
   std::string log = host_.Log();
   size_t closing = log.find("test busy closing"), opened = log.find("Opening ZLP file: e:\\queued.zlp"),
          done = log.find("test busy done");

@@ -54,12 +54,15 @@ class PackageProcessorTest : public ::testing::Test {
     EXPECT_EQ(left, INVALID_HANDLE_VALUE) << "a working folder is left";
     if (left != INVALID_HANDLE_VALUE) FindClose(left);
     if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
-    if (process_) EXPECT_EQ(process_->Wait(), 0u);
+    if (process_) {
+      EXPECT_EQ(process_->Wait(), 0u);
+    }
   }
   // Once the host has run the package of its own command line, it is idle: a
   // hand-off is then processed before the second instance ends.
   void Start() {
-    process_ = std::make_unique<Process>(host_.programPath(), files_ / "none.zlp", host_.programFolder());
+    Make("idle.zlp", LiverySettings("No Such Product", "None"));
+    process_ = std::make_unique<Process>(host_.programPath(), Package("idle.zlp"), host_.programFolder());
     main_ = WaitForMainWindow(process_->id());
     ASSERT_NE(main_, nullptr);
     ASSERT_TRUE(WaitForLog(host_, "Finished processing ZLP file"));
@@ -135,12 +138,15 @@ TEST_F(PackageProcessorTest, HandedOverPackagesReachTheirModuleAndFailuresAreRep
             1u)
       << host_.Log();
 
-  // Nothing can be read, so nothing is named and nothing shown: the hand-off ends.
-  ASSERT_TRUE(HandOver("noise.zlp"));
+  // Nothing can be read: the user is told which file and why, once, and the
+  // log keeps the archive's error.
+  EXPECT_EQ(ErrorFor("noise.zlp"), "The following error occured:\n\nThe package file \"" + Package("noise.zlp") +
+                                       "\" could not be opened: it is damaged.\n");
   std::string log = host_.Log();
   size_t noise = log.find("Opening ZLP file: " + Package("noise.zlp"));
   ASSERT_NE(noise, std::string::npos) << log;
   EXPECT_EQ(CountOf(log, "\tZLP Type: \r\n", noise), 1u) << log;
+  EXPECT_EQ(CountOf(log, "The package could not be read: error 4, system error 0, HTTP status 0", noise), 1u) << log;
   EXPECT_NE(log.find("Finished processing ZLP file", noise), std::string::npos);
 
   EXPECT_EQ(ErrorFor("broken.zlp"), "The following error occured:\n\nThe texture folder could not be written.\n");
@@ -156,6 +162,39 @@ TEST_F(PackageProcessorTest, HandedOverPackagesReachTheirModuleAndFailuresAreRep
   EXPECT_EQ(Logged("type [Paint Kit]"), 1u);
   EXPECT_EQ(ErrorFor("gauge.zlp"),
             "The following error occured:\n\nThe package names an unsafe path: $(FSXPath)\\Gauges\\k50.gau\n");
+}
+
+// A crafted package (a header without folders made the platform's decoder
+// fault) ends in one error naming it; the host runs on and takes the package
+// that waited in its queue meanwhile.
+TEST_F(PackageProcessorTest, ACraftedPackageEndsInOneErrorAndTheQueuedPackageIsInstalled) {
+  Make("crafted.zlp", LiverySettings("Test Livery", "Test 100"));
+  std::string crafted = ReadWholeFile(Package("crafted.zlp"));
+  ASSERT_GT(crafted.size(), 28u);
+  crafted[26] = crafted[27] = '\0';  // the folder count, in the plain part of the header
+  WriteWholeFile(Package("crafted.zlp"), crafted);
+  Make("good.zlp", LiverySettings("Test Livery", "Test 100"));
+  Start();
+
+  std::unique_ptr<Process> first = HandOverLater("crafted.zlp");
+  ASSERT_TRUE(WaitForWindow(kErrorCaption, HostId()) != nullptr) << host_.Log();
+  EXPECT_EQ(Logged("The package could not be read: error 4, system error 0, HTTP status 0"), 1u) << host_.Log();
+  EXPECT_EQ(Logged("Damaged cabinet: it declares no folders"), 1u);
+  // Handed over while the first is still on the screen (its instance starts
+  // the log afresh): it waits in the queue.
+  ASSERT_TRUE(HandOverLater("good.zlp")->Wait(30000) == 0);
+  EXPECT_EQ(Logged("test install"), 0u);
+  // Answered only now: an earlier answer would let the queued package run
+  // before the line above looks.
+  DialogAnswerer error(kErrorCaption, IDOK, 30000, HostId());
+  ASSERT_TRUE(error.Wait());
+  EXPECT_EQ(error.text(), "The following error occured:\n\nThe package file \"" + Package("crafted.zlp") +
+                              "\" could not be opened: it is damaged.\n");
+  EXPECT_EQ(first->Wait(), 0u);
+  ASSERT_TRUE(WaitUntil([&] { return Logged(InstallLine("Test Livery", "good.zlp")) == 1; })) << host_.Log();
+  EXPECT_EQ(FindProcessWindow(kErrorCaption, HostId()), nullptr);
+  EXPECT_EQ(FindProcessWindow("Error", HostId()), nullptr);  // the crash report
+  EXPECT_EQ(process_->Wait(0), DWORD(STILL_ACTIVE));
 }
 
 // A bundle runs every inner package; a cancelled chooser ends it; entries

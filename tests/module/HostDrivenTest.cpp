@@ -35,7 +35,9 @@ class HostDrivenTest : public ::testing::Test {
   }
   void TearDown() override {
     if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(kCloseButton, BN_CLICKED), 0);
-    if (process_) EXPECT_EQ(process_->Wait(), 0u);
+    if (process_) {
+      EXPECT_EQ(process_->Wait(), 0u);
+    }
   }
   void InstallVariant(const char* folder, const std::string& config = "[fuel]\r\nfuel_type=2\r\n") {
     std::string path = fsx_ / ("SimObjects\\Airplanes\\" + std::string(folder));
@@ -104,6 +106,31 @@ TEST_F(HostDrivenTest, ALiveryPackageOnTheCommandLineLandsAndTheProductWindowFol
   TreeView_SelectItem(tree, TreeView_GetChild(tree, expansions));
   ASSERT_TRUE(WaitForLog(host_, "ZELVA K50X - Menu changed to page 9\r\n"));
   EXPECT_TRUE(WaitUntil([&] { return CountOf(host_.Log(), "ZELVA K50X - Showing page 9") == 2; })) << host_.Log();
+}
+
+// Scripts, some shells and drag-and-drop tools write "/" in a path: the
+// package installs as the same package named with "\" does.
+TEST_F(HostDrivenTest, APackagePathWithForwardSlashesInstallsLikeTheBackslashForm) {
+  InstallVariant("ZELVA K50-200LR");
+  SHCreateDirectoryExA(nullptr, (fsx_ / "ZELVA\\ZELVA K50X\\Aircraft\\Backups").c_str(), nullptr);
+  std::string forward = LiveryPackage("Aurora", 1, "ZELVA K50-200LR");
+  for (char& c : forward)
+    if (c == '\\') c = '/';
+  Start("\"" + forward + "\"");
+  ASSERT_TRUE(WaitForLog(host_, "Finished processing ZLP file")) << host_.Log();
+  EXPECT_NE(host_.Log().find("\tZLP Type: Single Livery"), std::string::npos) << host_.Log();
+  Process(host_.programPath(), "\"" + LiveryPackage("Borealis", 1, "ZELVA K50-200LR") + "\"", host_.programFolder())
+      .Wait();
+  ASSERT_TRUE(WaitForLog(host_, "Finished processing ZLP file")) << host_.Log();
+
+  std::string aircraft = fsx_ / "SimObjects\\Airplanes\\ZELVA K50-200LR\\";
+  std::string config = ReadWholeFile(aircraft + "aircraft.cfg");
+  for (std::string name : {"Aurora", "Borealis"}) {
+    EXPECT_NE(config.find("ui_variation=" + name), std::string::npos) << config;
+    EXPECT_EQ(ReadWholeFile(aircraft + "Texture." + name + "\\k50_fuse.bmp"), "BM fuselage") << name;
+    EXPECT_EQ(ReadWholeFile(fsx_ / ("ZELVA\\ZELVA K50X\\Aircraft\\ZK-" + name + ".ini")), "[Options]\r\nTugType=1\r\n")
+        << name;
+  }
 }
 
 // The module reports its own failure; the host must not show a second,

@@ -42,7 +42,12 @@ struct TreeItem {
 void ReadTree(HWND tree, std::vector<TreeItem>& items, HTREEITEM item, int level = 0) {
   for (; item != nullptr; item = TreeView_GetNextSibling(tree, item)) {
     char text[64] = {};
-    TVITEMA data = {TVIF_TEXT | TVIF_PARAM | TVIF_STATE, item, 0, TVIS_EXPANDED, text, sizeof(text)};
+    TVITEMA data = {};
+    data.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE;
+    data.hItem = item;
+    data.stateMask = TVIS_EXPANDED;
+    data.pszText = text;
+    data.cchTextMax = sizeof(text);
     SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
     items.push_back({text, data.lParam, (data.state & TVIS_EXPANDED) != 0, level});
     ReadTree(tree, items, TreeView_GetChild(tree, item), level + 1);

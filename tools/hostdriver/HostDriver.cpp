@@ -1,5 +1,6 @@
 // Drives a running host from outside for screenshots and demos:
 //   hostdriver wait | select INDEX | choose TEXT | menu INDEX | home | close | press CAPTION ID
+//              | livery-menu ITEM (a right click on that item of the Livery Manager's list) | close-menu
 //              | click-cell ID ITEM COLUMN | click ID
 #include <windows.h>
 #include <commctrl.h>
@@ -48,6 +49,17 @@ bool SelectMenuItem(HWND main, int index) {
   return true;
 }
 
+// The Livery Manager page's list, once the page is shown.
+HWND LiveryList(HWND main) {
+  for (int waited = 0; waited < 30000; waited += 50, Sleep(50)) {
+    HWND product = FindWindowExA(GetDlgItem(main, 1007), nullptr, "#32770", nullptr);
+    HWND page = product != nullptr ? GetWindow(GetDlgItem(product, 1007), GW_CHILD) : nullptr;
+    HWND list = page != nullptr ? GetDlgItem(page, 1002) : nullptr;
+    if (list != nullptr && IsWindowVisible(list)) return list;
+  }
+  return nullptr;
+}
+
 struct ChildSearch {
   int id;
   HWND found;
@@ -69,6 +81,16 @@ HWND WaitForControl(HWND main, int id) {
     Sleep(50);
   }
   return nullptr;
+}
+
+bool RightClickLivery(HWND main, int item) {
+  HWND list = LiveryList(main);
+  if (list == nullptr || item >= SendMessageA(list, LB_GETCOUNT, 0, 0)) return false;
+  int height = int(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  POINT point = {40, (item - int(SendMessageA(list, LB_GETTOPINDEX, 0, 0))) * height + height / 2};
+  ClientToScreen(list, &point);
+  PostMessageA(GetParent(list), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(point.x, point.y));
+  return true;
 }
 
 // A real click, as the user's mouse gives it, at a point of the screen.
@@ -119,8 +141,8 @@ bool ClickControl(HWND main, int id) {
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
-                 "usage: hostdriver wait | select INDEX | choose TEXT | menu INDEX | home | close | press CAPTION ID"
-                 " | click-cell ID ITEM COLUMN | click ID\n");
+                 "usage: hostdriver wait | select INDEX | choose TEXT | menu INDEX | livery-menu ITEM | close-menu | "
+                 "home | close | press CAPTION ID | click-cell ID ITEM COLUMN | click ID\n");
     return 2;
   }
   HWND main = WaitForMainWindow();
@@ -146,6 +168,14 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "hostdriver: no menu item %s\n", argv[2]);
       return 1;
     }
+  } else if (std::strcmp(argv[1], "livery-menu") == 0 && argc > 2) {
+    if (!RightClickLivery(main, std::atoi(argv[2]))) {
+      std::fprintf(stderr, "hostdriver: no livery %s\n", argv[2]);
+      return 1;
+    }
+  } else if (std::strcmp(argv[1], "close-menu") == 0) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (menu != nullptr) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
   } else if (std::strcmp(argv[1], "home") == 0) {
     Click(main, kHomeButton);
   } else if (std::strcmp(argv[1], "close") == 0) {

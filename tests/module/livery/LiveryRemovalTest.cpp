@@ -158,3 +158,44 @@ TEST_F(LiveryRemovalTest, AFailedRewriteDeletesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// Liveries of one airframe share its registration and so its settings file:
+// it goes only with the last entry that names it.
+TEST_F(LiveryRemovalTest, ASettingsFileStaysWhileAnotherEntryNamesItsRegistration) {
+  sim_.WriteConfig(kFreighter, Entry(0, "Polar Air Cargo", "Polar", "N450PA") +
+                                   Entry(1, "Polar Air Cargo Retro", "PolarRetro", "n450pa") +
+                                   Entry(2, "Nordic Freight", "Nordic", "SE-RNA"));
+  std::string shared = SettingsFile("N450PA"), sharedBackup = SettingsFile("N450PA", true);
+  TextureFolder("Polar");
+
+  EXPECT_EQ(module::RemoveLiveryEntry(0, kFreighterIndex), kResultDone);
+  EXPECT_TRUE(Exists(shared) && Exists(sharedBackup));
+
+  EXPECT_EQ(module::RemoveLiveryEntry(0, kFreighterIndex), kResultDone);
+  EXPECT_FALSE(Exists(shared) || Exists(sharedBackup));
+}
+
+// Values read whole: a long texture cut short would name another livery's
+// folder, and names the file system shortens ("...") name the aircraft's own.
+TEST_F(LiveryRemovalTest, LongOrDottedValuesNeverNameAnotherFolder) {
+  const std::string prefix = "SkandinaviskFlyselskapCargo2019";  // 31 characters
+  sim_.WriteConfig(kFreighter, Entry(0, "Long", prefix + "Retro", "") + Entry(1, "Dots", "...", "...") +
+                                   Entry(2, "Inner", "a..b", "") + Entry(3, "Short", prefix.substr(0, 29), ""));
+  std::string longFolder = TextureFolder(prefix + "Retro"), cut = TextureFolder(prefix.substr(0, 29));
+  std::string aircraftTextures = sim_.AircraftFolder(kFreighter) + "\\texture";
+  CreateDirectoryA(aircraftTextures.c_str(), nullptr);
+  WriteWholeFile(aircraftTextures + "\\k50f_t.bmp", "BM");
+  std::string dotted = sim_.AircraftFolder(kFreighter) + "\\texture.a..b";
+  CreateDirectoryA(dotted.c_str(), nullptr);
+  WriteWholeFile(sim_.SettingsFolder() + "....ini", "keep");
+
+  EXPECT_EQ(module::RemoveLiveryEntries({0, 1, 2}, kFreighterIndex), kResultDone);
+  EXPECT_FALSE(Exists(longFolder));
+  EXPECT_TRUE(Exists(cut + "\\K50F_T.dds") && Exists(aircraftTextures + "\\k50f_t.bmp") && Exists(dotted) &&
+              Exists(sim_.SettingsFolder() + "....ini"));
+  EXPECT_EQ(sim_.Value(kFreighter, 0, "ui_variation"), "Short");
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 // Runs one livery operation on a simulated FSX folder and ends the process
 // the moment its rewrite of aircraft.cfg reaches the given step, as a crash
-// there would. Arguments: sort, remove or insert; the step (0 temporary file
+// there would. Arguments: sort, remove, insert or backup (the livery backup,
+// kept in the FSX folder); the step (0 temporary file
 // written, 1 flushed, 2 before the replace, 3 after it; "none" to finish);
 // the FSX folder.
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "ConfigRewrite.h"
+#include "LiveryBackup.h"
 #include "LiveryEntries.h"
 #include "ModuleContext.h"
 #include "ProductTemplate.h"
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
   std::string root = std::string(argv[3]) + "\\";
   if (root.size() >= sizeof(host.fsxRoot)) return 2;
   std::strcpy(host.fsxRoot, root.c_str());
+  std::strcpy(host.dataFolder, root.c_str());
   host.currentSimulator = kSimulatorFsx;
   host.log = &DiscardLog;
   zelva::module::SetHost(&host);
@@ -54,6 +57,8 @@ int main(int argc, char** argv) {
   } else if (operation == "insert") {
     const std::string keys("title=K50F Sky Lease\0ui_variation=Sky Lease\0texture=SkyLease\0", 61);
     if (!zelva::module::InsertLiveryEntry(config.c_str(), 4, keys)) return 1;
+  } else if (operation == "backup") {
+    zelva::module::RefreshLiveryBackup();
   } else {
     return 2;
   }

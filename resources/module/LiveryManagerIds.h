@@ -1,0 +1,27 @@
+// Resource and control identifiers of the Livery Manager page.
+#pragma once
+
+#define IDD_LIVERY_MANAGER 5101
+#define IDM_LIVERY_MENU 5110
+
+// PNG images of the page.
+#define IDP_LIVERY_SELECTOR_FACE 5105
+#define IDP_LIVERY_INSTALL 5106
+#define IDP_LIVERY_REMOVE 5107
+#define IDP_LIVERY_HEADER 5112
+#define IDP_LIVERY_HIGHLIGHT 1009
+
+// Controls.
+#define IDC_LIVERY_VARIANT 1001
+#define IDC_LIVERY_LIST 1002
+#define IDC_LIVERY_THUMBNAIL 1003
+#define IDC_LIVERY_DESCRIPTION 1005
+#define IDC_LIVERY_FILTER 1007
+#define IDC_LIVERY_INSTALL 1009
+#define IDC_LIVERY_REMOVE 1010
+#define IDC_LIVERY_HEADER 1011
+
+// Context menu of the livery list.
+#define IDM_EXPORT_LIVERY 40004
+#define IDM_REMOVE_LIVERY 40005
+#define IDM_SORT_BY_NAME 40006
