@@ -95,8 +95,10 @@ class SoundDownloadTest : public ::testing::Test {
   void TearDown() override {
     // A close that came while the page's examination holds the working
     // dialog would pull the module from under it.
-    if (main_) EXPECT_TRUE(WaitUntil([&] { return FindProcessWindow("Working", process_->id()) == nullptr; }));
-    if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(kCloseButton, BN_CLICKED), 0);
+    if (main_) {
+      EXPECT_TRUE(WaitUntil([&] { return FindProcessWindow("Working", process_->id()) == nullptr; }));
+      SendMessageA(main_, WM_COMMAND, MAKEWPARAM(kCloseButton, BN_CLICKED), 0);
+    }
     if (process_) {
       EXPECT_EQ(process_->Wait(), 0u) << host_.Log();
     }
