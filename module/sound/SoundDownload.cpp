@@ -44,11 +44,6 @@ void ShowError(const char* text) {
   MessageBoxA(MessageOwner(), message, kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
-void TellPage(INT_PTR index) {
-  HWND page = g_page.load();
-  if (page != nullptr) PostMessageA(page, kSoundDownloadEndedMessage, WPARAM(index), 0);
-}
-
 // The working folder the package was downloaded into; empty unless it is
 // one, so nothing else is ever deleted for it.
 std::string FolderOf(const std::string& path) {
@@ -94,6 +89,11 @@ void HandOver(const std::string& packagePath) {
 }  // namespace
 
 void SetSoundPageWindow(HWND page) { g_page = page; }
+
+void TellSoundPage(int index) {
+  HWND page = g_page.load();
+  if (page != nullptr) PostMessageA(page, kSoundSetChangedMessage, WPARAM(index), 0);
+}
 
 void ForgetSoundPageWindow(HWND page) {
   HWND expected = page;
@@ -213,7 +213,7 @@ extern "C" void __cdecl OnSoundDownloadEnded(DownloadRequest* request, int32_t s
   } catch (...) {
     // Nothing may cross back into the host's download worker.
   }
-  TellPage(index);
+  TellSoundPage(int(index));
 }
 
 }  // namespace zelva::module

@@ -12,13 +12,16 @@
 
 namespace zelva::module {
 
-// Posted to the page when a record's download has ended; wParam is its index.
-constexpr UINT kSoundDownloadEndedMessage = WM_APP + 41;
+// Posted to the page when a record's download has ended or its package has
+// been installed; wParam is its index.
+constexpr UINT kSoundSetChangedMessage = WM_APP + 41;
 
-// The window told about ended downloads; null when no page is open.
+// The window told about those; null when no page is open.
 void SetSoundPageWindow(HWND page);
 // Clears it only when it is still page.
 void ForgetSoundPageWindow(HWND page);
+// From any thread: an open page looks at the record's folders again.
+void TellSoundPage(int index);
 
 // On the page's thread. Starts the record's download; false (after telling
 // the user why) when it could not start.

@@ -9,6 +9,7 @@
 #include "ModuleContext.h"
 #include "PackageArchive.h"
 #include "PlatformSoundFiles.h"
+#include "SoundDownload.h"
 #include "SoundRules.h"
 #include "SoundSetRecords.h"
 #include "SoundSetWork.h"
@@ -120,6 +121,10 @@ int32_t InstallSoundPackage(const char* packagePath, const PackageSummary& summa
   }
   Log("\tSound package result: %d\n", int(result));
   ReleaseDownloadedPackage(packagePath);
+  // The host may have queued the package behind others: the page that
+  // offered it learns of the install only now.
+  if (result == kResultDone)
+    TellSoundPage(variantName[0] == '\0' ? 0 : ExteriorRecordOfVariant(FindVariantIndex(variantName)));
   return result;
 }
 

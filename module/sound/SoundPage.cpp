@@ -34,7 +34,15 @@ void PlaceInBody(HWND control, const RECT& body, const SoundButtonPlace& place, 
   Place(control, body.left + place.x, body.top + place.y, place.width, place.height, visible);
 }
 
-bool WorkingDialogBusy() { return CallHost(kHostIsWorkingDialogOpen) == 1; }
+// Another's working dialog, or any modal window of the main window: a
+// notification can be dispatched by that dialog's own message loop, even
+// after its dialog has been marked closed, and a working dialog run from
+// there would nest inside it.
+bool WorkingDialogBusy() {
+  const HostContext* host = Host();
+  if (host != nullptr && host->mainWindow != nullptr && !IsWindowEnabled(host->mainWindow)) return true;
+  return CallHost(kHostIsWorkingDialogOpen) == 1;
+}
 
 }  // namespace
 
@@ -60,8 +68,8 @@ INT_PTR SoundPage::OnMessage(UINT message, WPARAM w, LPARAM l) {
     case kStartMessage:
       Examine(kEverySet);
       return TRUE;
-    case kSoundDownloadEndedMessage:
-      OnDownloadEnded(int(w));
+    case kSoundSetChangedMessage:
+      OnSetChanged(int(w));
       return TRUE;
     case WM_TIMER:
       OnTimer(w);
@@ -204,10 +212,13 @@ void SoundPage::Examine(int only) {
       if (only == kEverySet || only == index) states[index] = ExamineSoundSet(table.records[index]);
   });
   if (!*alive) return;
+  Log("\n%s - Sound sets examined\n", Product().shortName);
   for (int index = 0; index < count; ++index) {
     if (only != kEverySet && only != index) continue;
     table.records[index].downloaded = states[index].downloaded;
     table.records[index].active = states[index].active;
+    Log("\t%s: downloaded %d, active set %d\n", table.records[index].name, int(states[index].downloaded),
+        states[index].active);
   }
   LayOut();
   if (only == kEverySet) FollowDownloads();
@@ -251,7 +262,7 @@ void SoundPage::OnTimer(UINT_PTR id) {
   InvalidateRect(window(), &area, FALSE);
 }
 
-void SoundPage::OnDownloadEnded(int index) {
+void SoundPage::OnSetChanged(int index) {
   if (index < 0 || index >= count_) return;
   KillTimer(window(), UINT_PTR(index));
   LayOut();

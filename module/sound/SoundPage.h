@@ -42,7 +42,9 @@ class SoundPage : public Page, public ui::ObjectWindow<SoundPage> {
   void OnInitDialog();
   void OnCommand(int id);
   void OnTimer(UINT_PTR id);
-  void OnDownloadEnded(int index);
+  // A download ended, or a package was installed (perhaps after others the
+  // host had queued before it).
+  void OnSetChanged(int index);
   void LoadImages();
   void CreateControls(int index);
 

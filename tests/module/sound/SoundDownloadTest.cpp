@@ -149,6 +149,9 @@ class SoundDownloadTest : public ::testing::Test {
   }
   bool Shows(int id) const { return Control(id) != nullptr && IsWindowVisible(Control(id)) != FALSE; }
   bool On(int id) const { return GetWindowLongPtrA(Control(id), GWLP_USERDATA) != 0; }
+  // The page logs each look at the folders; a close during one would pull
+  // the module from under its working dialog.
+  size_t Examinations() const { return CountOf(host_.Log(), "ZELVA K50X - Sound sets examined"); }
 
   TestFolder fsx_;
   RegistryScope registry_;
@@ -183,6 +186,9 @@ TEST_F(SoundDownloadTest, TheDownloadedInteriorPackageIsInstalledAfterTheBackupA
     }
   }
   EXPECT_TRUE(WaitUntil([&] { return LeftPackages() == before; }));
+  // The download's end and the package's install (in either order) each
+  // ask the page to look again; it does once it has the main window to itself.
+  ASSERT_TRUE(WaitForLog(host_, "\tZELVA K50 - FSX: downloaded 1, active set 2")) << host_.Log();
   ASSERT_TRUE(WaitUntil([&] { return Shows(IDC_SOUND_SECOND + kInterior) && On(IDC_SOUND_SECOND + kInterior); }));
   EXPECT_FALSE(On(IDC_SOUND_FIRST + kInterior));
   EXPECT_FALSE(Shows(IDC_SOUND_DOWNLOAD + kInterior));
@@ -203,6 +209,7 @@ TEST_F(SoundDownloadTest, AnAbortedDownloadInstallsNothingAndLeavesNoFolder) {
   ASSERT_TRUE(WaitUntil([&] { return Control(IDC_SOUND_DOWNLOAD + kInterior) != nullptr; }));
   EXPECT_EQ(Caption(IDC_SOUND_DOWNLOAD + kInterior), "Abort");
 
+  const size_t examined = Examinations();
   {
     DialogAnswerer question("Soundset Download", IDYES, 20000, process_->id());
     Click(Page(), IDC_SOUND_DOWNLOAD + kInterior);
@@ -211,6 +218,7 @@ TEST_F(SoundDownloadTest, AnAbortedDownloadInstallsNothingAndLeavesNoFolder) {
   }
   ASSERT_TRUE(WaitForLog(host_, "\t\tDownload failed", 30000)) << host_.Log();
   EXPECT_NE(host_.Log().find("Interior Soundset, state 5"), std::string::npos) << host_.Log();
+  ASSERT_TRUE(WaitUntil([&] { return Examinations() > examined; }));
   EXPECT_TRUE(WaitUntil([&] { return Caption(IDC_SOUND_DOWNLOAD + kInterior) == "Download"; }));
   EXPECT_TRUE(WaitUntil([&] { return LeftPackages() == before; }));
   EXPECT_EQ(GetFileAttributesA((interior_ + "22KHz").c_str()), INVALID_FILE_ATTRIBUTES);
