@@ -9,6 +9,7 @@
 #include "ModuleContext.h"
 #include "ModuleLifecycle.h"
 #include "ProductWindow.h"
+#include "SoundPackage.h"
 #include "VersionCheck.h"
 
 namespace zelva::module {
@@ -46,6 +47,7 @@ INT_PTR InstallPackage(const char* path, const PackageSummary* summary) {
   CopyField(type, summary->type);
   if (_stricmp(type, "Single Livery") == 0) return InstallLiveryPackage(path);
   if (_stricmp(type, "Aircraft INI") == 0) return InstallAircraftIni(path, *summary);
+  if (_stricmp(type, kSoundPackageType) == 0) return InstallSoundPackage(path, *summary);
   return kResultUnknown;
 }
 

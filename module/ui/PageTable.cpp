@@ -13,6 +13,8 @@
 #include "ProductPage.h"
 #include "VersionPage.h"
 #include "VersionPageIds.h"
+#include "SoundPage.h"
+#include "SoundPageIds.h"
 
 namespace zelva::module {
 namespace {
@@ -27,7 +29,7 @@ const PageEntry kPages[kPageCount] = {
     {IDD_PAGE_VERSION, IDP_PAGE_HEADER, &CreateVersionPage},  // Version
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
     {IDD_PANEL_PAGE, IDP_PAGE_HEADER, &PanelPage::Create},  // panel display settings
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Sound Settings
+    {IDD_SOUND_PAGE, IDP_PAGE_HEADER, &SoundPage::Create},  // Sound Settings
     {IDD_PAGE_EXPANSIONS, IDP_EXPANSIONS_HEADER, &ProductPage::CreateExpansions},
 };
 
