@@ -20,6 +20,7 @@
 #include "StatusWindow.h"
 #include "UiThreadCalls.h"
 #include "WorkFolders.h"
+#include "WorkingDialog.h"
 
 namespace zelva::ui {
 namespace {
@@ -376,6 +377,13 @@ void MainWindow::OnManual() {
 }
 
 void MainWindow::Close() {
+  // A module's work runs behind the working dialog: unloading the module now
+  // would pull its code from under that work. The window is disabled then,
+  // so only a close sent from outside gets here.
+  if (ui::IsWorkingDialogOpen()) {
+    host::HostLog("\nClose refused: work in progress\n");
+    return;
+  }
   // Their callbacks reach into the modules: done before those go.
   downloads::StopAllDownloads();
   document::DiscardDocument();

@@ -82,6 +82,11 @@ TEST_F(MainWindowTest, SizeLimitsBusyHandOffAndProductList) {
   char line[64] = {};
   GetWindowTextA(GetDlgItem(working, 1010), line, sizeof(line));
   EXPECT_STREQ(line, "Busy line");
+  // A close sent from outside while the module works is refused: the module
+  // stays loaded under its running work.
+  SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
+  EXPECT_TRUE(WaitForLog(host_, "Close refused: work in progress"));
+  EXPECT_EQ(process_->Wait(0), DWORD(STILL_ACTIVE));
   DialogAnswerer missing("An error occured", IDOK, 60000, process_->id());  // there is no such file
   {
     Process second(host_.programPath(), "e:\\queued.zlp", host_.programFolder());
