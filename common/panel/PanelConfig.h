@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "AspectRatios.h"
+#include "ScreenRatios.h"
 #include "ProfileDocument.h"
 
 namespace zelva::panel {

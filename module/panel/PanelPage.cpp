@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "AspectRatios.h"
+#include "ScreenRatios.h"
 #include "ControlText.h"
 #include "ModuleContext.h"
 #include "PageDrawing.h"

@@ -1,6 +1,6 @@
 // Which ratio a screen or a panel's main window has, and the safe answers for
 // sizes that give no ratio at all.
-#include "AspectRatios.h"
+#include "ScreenRatios.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 
 constexpr int k4x3 = 0, k5x4 = 1, k16x9 = 2, k16x10 = 3;
 
-TEST(AspectRatios, ScreensMatchExactlyWithinAHundredthAndOtherwiseTheNearest) {
+TEST(ScreenRatios, ScreensMatchExactlyWithinAHundredthAndOtherwiseTheNearest) {
   struct Case {
     unsigned width, height;
     int ratio;
@@ -28,7 +28,7 @@ TEST(AspectRatios, ScreensMatchExactlyWithinAHundredthAndOtherwiseTheNearest) {
   }
 }
 
-TEST(AspectRatios, ZeroOrUnreadableSizesSuggestNothing) {
+TEST(ScreenRatios, ZeroOrUnreadableSizesSuggestNothing) {
   EXPECT_EQ(MatchScreen(0, 1080).ratio, kUnknownRatio);
   EXPECT_EQ(MatchScreen(1920, 0).ratio, kUnknownRatio);
   unsigned size = 7;
@@ -42,7 +42,7 @@ TEST(AspectRatios, ZeroOrUnreadableSizesSuggestNothing) {
   EXPECT_EQ(size, 999999999u);
 }
 
-TEST(AspectRatios, PairsNeedACommaAndANumberOnEachSide) {
+TEST(ScreenRatios, PairsNeedACommaAndANumberOnEachSide) {
   double a = 0, b = 0;
   EXPECT_TRUE(ReadPair("1920,1080", a, b));
   EXPECT_EQ(a, 1920);

@@ -1,4 +1,4 @@
-#include "AspectRatios.h"
+#include "ScreenRatios.h"
 
 #include <cmath>
 #include <cstdlib>
