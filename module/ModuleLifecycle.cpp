@@ -6,6 +6,7 @@
 
 #include "GdiplusSession.h"
 #include "LiveryManager.h"
+#include "LiveryTables.h"
 #include "MenuTree.h"
 #include "ModuleContext.h"
 #include "ModuleImages.h"
@@ -64,6 +65,7 @@ int32_t LoadModule(HostContext* host) {
 void UnloadModule() {
   HideProductWindow();
   if (Product().installed) ReleaseLiveryManager();
+  ReleaseLiveryTables();
   SharedImages().Release();
   State().gdiplus.Stop();
 }

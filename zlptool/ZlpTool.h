@@ -18,6 +18,7 @@ int List(const Options& options);
 int Extract(const Options& options);
 int Verify(const Options& options);
 int Pack(const Options& options);
+int Catalogue(const Options& options);
 
 // Exit codes.
 constexpr int kSucceeded = 0;

@@ -67,6 +67,28 @@ CatalogueSection ReadCatalogueSection(const profile::Document& catalogue, std::s
   return result;
 }
 
+std::string CatalogueText(const std::vector<CatalogueVariant>& variants) {
+  std::string text;
+  auto line = [&text](const std::string& key, const std::string& value) { text += key + "=" + value + "\r\n"; };
+  for (const CatalogueVariant& variant : variants) {
+    text += "[" + variant.section + "]\r\n";
+    line("Count", std::to_string(variant.records.size()));
+    for (size_t i = 0; i < variant.records.size(); ++i) {
+      const CatalogueRecord& record = variant.records[i];
+      const int entry = int(i);
+      line(Key(entry, "Filename"), record.fileName);
+      line(Key(entry, "Name"), record.name);
+      line(Key(entry, "Size"), std::to_string(record.size));
+      line(Key(entry, "Date"), record.date);
+      line(Key(entry, "Config"), record.config);
+      line(Key(entry, "ConfigRevision"), std::to_string(record.configRevision));
+      line(Key(entry, "ConfigAccurate"), std::to_string(record.configAccurate));
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
 std::string ServerProductFolder(std::string_view fileName) {
   static const struct {
     std::string_view start, folder;

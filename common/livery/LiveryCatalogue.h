@@ -39,13 +39,23 @@ std::string CatalogueSectionName(std::string_view aircraft, std::string_view var
 // them (texts cut to their buffers, Count's low 16 bits).
 CatalogueSection ReadCatalogueSection(const profile::Document& catalogue, std::string_view section);
 
+struct CatalogueVariant {
+  std::string section;
+  std::vector<CatalogueRecord> records;
+};
+
+// The text of a whole catalogue, sections and entries in the order given,
+// lines ended by CR LF.
+std::string CatalogueText(const std::vector<CatalogueVariant>& variants);
+
 enum class MergeOutcome { kRefreshed, kAppended, kTableFull };
 
 // Finds the entry with the same file name and name (exact) and refreshes its
 // catalogue facts, or appends one while the table has room. Entry carries a
 // CatalogueRecord `record`; the rest of it (thumbnail, states) is kept.
-template <class Entry>
-MergeOutcome MergeCatalogueRecord(std::vector<Entry>& table, const CatalogueRecord& record, size_t* index) {
+// Table: a vector, or a deque where entries must not move.
+template <class Table>
+MergeOutcome MergeCatalogueRecord(Table& table, const CatalogueRecord& record, size_t* index) {
   for (size_t i = 0; i < table.size(); ++i) {
     CatalogueRecord& known = table[i].record;
     if (known.fileName != record.fileName || known.name != record.name) continue;

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "DownloaderLayout.h"
+#include "DownloaderText.h"
 #include "LiveryUpdate.h"
 #include "ServerNames.h"
 
@@ -78,6 +81,21 @@ TEST(LiveryCatalogue, MergeRefreshesByFileNameAndNameKeepsStateAndStopsAt255) {
   EXPECT_EQ(table.size(), 255u);
   // A known entry is still refreshed in a full table.
   EXPECT_EQ(MergeCatalogueRecord(table, b, &index), MergeOutcome::kRefreshed);
+}
+
+TEST(LiveryCatalogue, AWrittenCatalogueReadsBackEntryForEntry) {
+  CatalogueVariant variant{"ZELVA K50X - ZELVA K50F", {}};
+  variant.records.push_back(CatalogueRecord{"A.zlp", "Alpha = One", "133", 4000000000u, "A - Config.zlp", 7, 1});
+  variant.records.push_back(CatalogueRecord{"B.zlp", "Beta", "134", 0, "", -1, 0});
+  zelva::profile::Document document(CatalogueText({variant, CatalogueVariant{"Other", {variant.records[1]}}}));
+  CatalogueSection read = ReadCatalogueSection(document, variant.section);
+  ASSERT_EQ(read.records.size(), 2u);
+  for (size_t i = 0; i < 2; ++i) {
+    const CatalogueRecord &a = read.records[i], &b = variant.records[i];
+    EXPECT_EQ(std::tie(a.fileName, a.name, a.date, a.size, a.config, a.configRevision, a.configAccurate),
+              std::tie(b.fileName, b.name, b.date, b.size, b.config, b.configRevision, b.configAccurate));
+  }
+  EXPECT_EQ(ReadCatalogueSection(document, "Other").records.size(), 1u);
 }
 
 TEST(LiveryCatalogue, ServerLayout) {
@@ -155,6 +173,60 @@ TEST(ServerNames, OnlyPlainNamesAndOneLevelTextureFilesPass) {
                           "Other\\a.dds", "Texture.A", "\\Texture.A\\a.dds", "Texture.A\\", "Texture.A\\CON",
                           "C:\\Texture.A\\a.dds", "Texture.A:s\\a.dds"})
     EXPECT_FALSE(IsPackageTextureFile(bad)) << bad;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DownloaderText, RowButtonFollowsTheEntrysStateAndTheDownloadObject) {
+  RowState state;
+  EXPECT_STREQ(RowButtonText(state), "Download");
+  EXPECT_EQ(RowButtonAction(state), RowAction::kDownload);
+  state.downloading = true;
+  EXPECT_STREQ(RowButtonText(state), "Downloading");
+  EXPECT_EQ(RowButtonAction(state), RowAction::kNone);  // nothing to abort yet
+  state.hasDownload = true;
+  const char* texts[] = {"Starting", "Queued", "Downloading", "Installing", "Downloading", "Downloading", "Downloading"};
+  for (uint8_t s = 0; s < 7; ++s) {
+    state.downloadState = s;
+    EXPECT_STREQ(RowButtonText(state), texts[s]);
+    EXPECT_EQ(RowShowsProgress(state), s == 2 || s == 6);
+  }
+  EXPECT_EQ(RowButtonAction(state), RowAction::kAbort);
+  state = RowState{};
+  state.installed = true;
+  EXPECT_STREQ(RowButtonText(state), "Installed!");
+  EXPECT_EQ(RowButtonAction(state), RowAction::kNone);
+  state.updateAvailable = true;
+  EXPECT_STREQ(RowButtonText(state), "Update");
+  EXPECT_EQ(RowButtonAction(state), RowAction::kUpdate);
+}
+
+TEST(DownloaderText, SizesAndFileProgress) {
+  EXPECT_EQ(SizeText(5 * 1048576 + 524288), "5.5 MB");
+  EXPECT_EQ(SizeText(0), "0.0 MB");
+  EXPECT_EQ(FileProgressText("http://h/a.zlp", 1023 * 1024), "Downloading file: http://h/a.zlp (1023KB)...");
+  EXPECT_EQ(FileProgressText("u", 1024 * 1024 + 512 * 1024), "Downloading file: u (1.50MB)...");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DownloaderLayout, CollapsedGroupsHideTheirRowsAndEmptyOnesSaySo) {
+  std::vector<LayoutItem> items = LayOutGroups({{0, 2, false}, {1, 0, false}, {2, 3, true}}, 20, 60);
+  ASSERT_EQ(items.size(), 6u);  // header, 2 rows, header, empty line, header
+  EXPECT_EQ(items[2].kind, ItemKind::kRow);
+  EXPECT_EQ(items[2].row, 1);
+  EXPECT_EQ(items[2].top, 80);
+  EXPECT_EQ(items[4].kind, ItemKind::kEmpty);
+  EXPECT_EQ(items[5].variant, 2);
+  EXPECT_EQ(ContentHeight(items), 20 + 120 + 20 + 30 + 20);
+  EXPECT_EQ(ItemAt(items, 79)->row, 0);
+  EXPECT_EQ(ItemAt(items, 80)->row, 1);
+  EXPECT_EQ(ItemAt(items, ContentHeight(items)), nullptr);
+  EXPECT_EQ(ItemAt(items, -1), nullptr);
 }
 
 }  // namespace
