@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "GdiplusSession.h"
+#include "LiveryDownload.h"
 #include "LiveryManager.h"
 #include "LiveryTables.h"
 #include "MenuTree.h"
@@ -65,6 +66,7 @@ int32_t LoadModule(HostContext* host) {
 void UnloadModule() {
   HideProductWindow();
   if (Product().installed) ReleaseLiveryManager();
+  ReleaseLiveryDownloads();
   ReleaseLiveryTables();
   SharedImages().Release();
   State().gdiplus.Stop();

@@ -13,6 +13,7 @@
 #include "LiveryFiles.h"
 #include "LiveryTables.h"
 #include "ModuleContext.h"
+#include "ThreadWait.h"
 #include "ProfileDocument.h"
 #include "WideText.h"
 #include "WorkFolders.h"
@@ -111,7 +112,7 @@ bool LoadCatalogueUnderWorkingDialog() {
   if (!thread.valid()) return false;
   HostContext* host = Host();
   if (host != nullptr && host->runWorkingDialog != nullptr) host->runWorkingDialog();
-  WaitForSingleObject(thread.get(), INFINITE);
+  WaitAnsweringSentMessages(thread.get());
   return loaded;
 }
 

@@ -13,6 +13,7 @@
 #include "LiveryEntries.h"
 #include "LiveryFiles.h"
 #include "ModuleContext.h"
+#include "ThreadWait.h"
 #include "PackageKey.h"
 #include "ProfileDocument.h"
 #include "ProfileSection.h"
@@ -226,7 +227,7 @@ bool UpdateLiveryUnderWorkingDialog(LiveryCatalogEntry& entry) {
   if (!thread.valid()) return false;
   HostContext* host = Host();
   if (host != nullptr && host->runWorkingDialog != nullptr) host->runWorkingDialog();
-  WaitForSingleObject(thread.get(), INFINITE);
+  WaitAnsweringSentMessages(thread.get());
   return job.done;
 }
 

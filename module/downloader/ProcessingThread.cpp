@@ -5,6 +5,7 @@
 #include "LiveryTables.h"
 #include "ModuleContext.h"
 #include "ProfileDocument.h"
+#include "ThreadWait.h"
 #include "UpdateState.h"
 
 namespace zelva::module {
@@ -57,9 +58,9 @@ void ProcessingThread::Stop() {
       waiter.reset(CreateThread(nullptr, 0, &WaitForProcessing, &wait, 0, nullptr));
     if (waiter.valid()) {
       host->runWorkingDialog();
-      WaitForSingleObject(waiter.get(), INFINITE);
+      WaitAnsweringSentMessages(waiter.get());
     }
-    WaitForSingleObject(thread_.get(), INFINITE);
+    WaitAnsweringSentMessages(thread_.get());
   }
   thread_.reset();
 }

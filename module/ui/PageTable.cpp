@@ -1,5 +1,7 @@
 #include "Page.h"
 
+#include "LiveryDownloaderIds.h"
+#include "LiveryDownloaderPage.h"
 #include "LiveryManagerIds.h"
 #include "LiveryManagerPage.h"
 #include "ModuleResources.h"
@@ -18,7 +20,7 @@ const PageEntry kPages[kPageCount] = {
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Documentation
     {IDD_OPTIONS_PAGE, IDP_PAGE_HEADER, &OptionsPage::Create},  // Aircraft Specific Settings
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Version
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
+    {IDD_LIVERY_DOWNLOADER, IDP_PAGE_HEADER, &LiveryDownloaderPage::Create},  // Livery Downloader
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // panel display settings
     {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Sound Settings
     {IDD_PAGE_EXPANSIONS, IDP_EXPANSIONS_HEADER, nullptr},

@@ -28,6 +28,7 @@ import socketserver
 import sys
 import threading
 import time
+import urllib.parse
 
 ROOT = sys.argv[2]
 READER_AGENT = "ZELVA Hangardesk"
@@ -96,6 +97,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
 
     def download(self, kind, percent, name, token):
+        name = urllib.parse.unquote(name)
         if kind != "always-drop" and kind != "slow" and READER_AGENT not in self.headers.get("User-Agent", ""):
             self.send_response(302)
             self.send_header("Location", "http://127.0.0.1:%d/%s" % (REFUSED_PORT, name))

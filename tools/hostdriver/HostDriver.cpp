@@ -136,13 +136,24 @@ bool ClickControl(HWND main, int id) {
   return ClickAt(main, at);
 }
 
+// A click at a point of a control; a negative x counts from its right edge.
+bool ClickControlAt(HWND main, int id, int x, int y) {
+  HWND control = WaitForControl(main, id);
+  if (control == nullptr) return false;
+  RECT r = {};
+  GetClientRect(control, &r);
+  POINT at = {x < 0 ? r.right + x : x, y};
+  ClientToScreen(control, &at);
+  return ClickAt(main, at);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: hostdriver wait | select INDEX | choose TEXT | menu INDEX | livery-menu ITEM | close-menu | "
-                 "home | close | press CAPTION ID | click-cell ID ITEM COLUMN | click ID\n");
+                 "home | close | press CAPTION ID | click-cell ID ITEM COLUMN | click ID | click-at ID X Y\n");
     return 2;
   }
   HWND main = WaitForMainWindow();
@@ -194,6 +205,11 @@ int main(int argc, char** argv) {
     }
   } else if (std::strcmp(argv[1], "click") == 0 && argc > 2) {
     if (!ClickControl(main, std::atoi(argv[2]))) {
+      std::fprintf(stderr, "hostdriver: no control %s\n", argv[2]);
+      return 1;
+    }
+  } else if (std::strcmp(argv[1], "click-at") == 0 && argc > 4) {
+    if (!ClickControlAt(main, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]))) {
       std::fprintf(stderr, "hostdriver: no control %s\n", argv[2]);
       return 1;
     }
