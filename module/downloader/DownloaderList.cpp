@@ -9,6 +9,7 @@
 #include "LiveryTables.h"
 #include "ModuleContext.h"
 #include "Page.h"
+#include "PageFont.h"
 #include "ProcessingThread.h"
 #include "WideText.h"
 
@@ -20,16 +21,6 @@ constexpr int kButtonHeight = 28;
 constexpr int kWheelStep = 40;
 constexpr Gdiplus::ARGB kMakerBlue = 0xFF102E5C;
 constexpr Gdiplus::ARGB kThumbnailBack = 0xFF254069;
-
-std::unique_ptr<Gdiplus::Font> ListFont(float pixels, int style) {
-  const HostContext* host = Host();
-  if (host != nullptr && host->fontFamily != nullptr) {
-    auto font = std::make_unique<Gdiplus::Font>(static_cast<const Gdiplus::FontFamily*>(host->fontFamily), pixels,
-                                                style, Gdiplus::UnitPixel);
-    if (font->GetLastStatus() == Gdiplus::Ok) return font;
-  }
-  return std::make_unique<Gdiplus::Font>(L"Arial", pixels, style, Gdiplus::UnitPixel);
-}
 
 void DrawImage(Gdiplus::Graphics& graphics, const images::PngImage& image, const Gdiplus::RectF& box,
                Gdiplus::ARGB fallback) {
@@ -164,9 +155,9 @@ void DownloaderList::Paint(HDC dc) {
   graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
   graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
   graphics.Clear(Gdiplus::Color(255, GetRValue(kPageColour), GetGValue(kPageColour), GetBValue(kPageColour)));
-  auto headerFont = ListFont(14, Gdiplus::FontStyleBold);
-  auto nameFont = ListFont(14, Gdiplus::FontStyleBold);
-  auto smallFont = ListFont(12, Gdiplus::FontStyleRegular);
+  auto headerFont = PageFont(14, Gdiplus::FontStyleBold);
+  auto nameFont = PageFont(14, Gdiplus::FontStyleBold);
+  auto smallFont = PageFont(12, Gdiplus::FontStyleRegular);
   Gdiplus::SolidBrush white{Gdiplus::Color(0xFFFFFFFF)};
   Gdiplus::SolidBrush blue{Gdiplus::Color(kMakerBlue)};
   Gdiplus::SolidBrush grey{Gdiplus::Color(0xFF606060)};
@@ -261,7 +252,9 @@ LRESULT DownloaderList::OnMessage(UINT message, WPARAM w, LPARAM l) {
       ScrollTo(scroll_ - GET_WHEEL_DELTA_WPARAM(w) / WHEEL_DELTA * kWheelStep);
       return 0;
     case WM_VSCROLL: {
-      SCROLLINFO info = {sizeof(info), SIF_ALL};
+      SCROLLINFO info = {};
+      info.cbSize = sizeof(info);
+      info.fMask = SIF_ALL;
       GetScrollInfo(window(), SB_VERT, &info);
       switch (LOWORD(w)) {
         case SB_LINEUP: ScrollTo(scroll_ - kWheelStep); break;

@@ -113,7 +113,7 @@ void LiveryDownloaderPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
   graphics.Clear(PageColour());
   graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
   graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
-  const float width = float(r.right - r.left), height = float(r.bottom - r.top);
+  const float height = float(r.bottom - r.top);
   if (item.CtlID == IDC_DOWNLOADER_TITLE) {
     if (skin_.title) {
       const float scale = height / float(skin_.title.height());
@@ -134,7 +134,6 @@ void LiveryDownloaderPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
   graphics.MeasureString(L"(", 1, &font, Gdiplus::PointF(0, 0), &opening);
   if (skin_.configAccurate)
     graphics.DrawImage(skin_.configAccurate.get(), Gdiplus::RectF(opening.Width, 0, height, height));
-  (void)width;
 }
 
 INT_PTR LiveryDownloaderPage::OnMessage(UINT message, WPARAM w, LPARAM l) {

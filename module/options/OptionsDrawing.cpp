@@ -7,6 +7,7 @@
 #include "GdiplusInclude.h"
 #include "ModuleContext.h"
 #include "Page.h"
+#include "PageFont.h"
 #include "WideText.h"
 
 namespace zelva::module {
@@ -15,17 +16,6 @@ namespace {
 constexpr Gdiplus::ARGB kMakerBlue = 0xFF102E5C;
 constexpr Gdiplus::ARGB kPanelTop = 0xFF24416B;
 constexpr Gdiplus::ARGB kAccent = 0xFFF0A030;
-
-// The host's family, or Arial where the host gives none.
-std::unique_ptr<Gdiplus::Font> PageFont(float pixels, int style) {
-  const HostContext* host = Host();
-  if (host != nullptr && host->fontFamily != nullptr) {
-    auto font = std::make_unique<Gdiplus::Font>(static_cast<const Gdiplus::FontFamily*>(host->fontFamily), pixels,
-                                                style, Gdiplus::UnitPixel);
-    if (font->GetLastStatus() == Gdiplus::Ok) return font;
-  }
-  return std::make_unique<Gdiplus::Font>(L"Arial", pixels, style, Gdiplus::UnitPixel);
-}
 
 std::wstring TextOf(HWND window) { return win::WideFromAnsi(ControlText(window).c_str()); }
 
