@@ -6,7 +6,9 @@
 
 #include "Changelog.h"
 #include "GdiplusSession.h"
+#include "LiveryDownload.h"
 #include "LiveryManager.h"
+#include "LiveryTables.h"
 #include "MenuTree.h"
 #include "ModuleContext.h"
 #include "ModuleImages.h"
@@ -66,6 +68,8 @@ void UnloadModule() {
   HideProductWindow();
   if (Product().installed) ReleaseLiveryManager();
   ReleaseNoticeChangelog();
+  ReleaseLiveryDownloads();
+  ReleaseLiveryTables();
   SharedImages().Release();
   State().gdiplus.Stop();
 }

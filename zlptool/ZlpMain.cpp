@@ -25,6 +25,9 @@ const char kHelp[] =
     "                                    with several packages one line each, named\n"
     "  update-list FOLDER                print the update.cfg of a release folder: per file its\n"
     "                                    last-write time, relative name and text digest\n"
+    "  catalogue FOLDER                  write FOLDER\\Liveries.ini, the download catalogue of the\n"
+    "                                    livery packages in FOLDER (each \"NAME - Config.zlp\"\n"
+    "                                    beside a livery gives its settings revision)\n"
     "\n"
     "PACKAGE may be an http://, https:// or ftp:// URL:\n"
     "  --block N   read it in place in blocks of N bytes (default 40000); 0 downloads it whole\n"
@@ -78,6 +81,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"verify" && !options.arguments.empty()) return Verify(options);
   if (command == L"pack" && options.arguments.size() >= 2) return Pack(options);
   if (command == L"update-list" && options.arguments.size() == 1) return UpdateList(options);
+  if (command == L"catalogue" && options.arguments.size() == 1) return Catalogue(options);
   std::fputs(kHelp, stderr);
   return kUsage;
 }

@@ -19,6 +19,7 @@ int Extract(const Options& options);
 int Verify(const Options& options);
 int Pack(const Options& options);
 int UpdateList(const Options& options);
+int Catalogue(const Options& options);
 
 // Exit codes.
 constexpr int kSucceeded = 0;

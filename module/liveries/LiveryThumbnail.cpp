@@ -9,8 +9,9 @@ namespace {
 // Larger is no thumbnail; reading it would only cost memory.
 constexpr size_t kLargestThumbnail = size_t(16) << 20;
 
-// A bitmap of its own, so nothing of the stream it was decoded from stays behind.
-std::unique_ptr<Gdiplus::Bitmap> Decoded(const std::string& bytes) {
+}  // namespace
+
+std::unique_ptr<Gdiplus::Bitmap> DecodeThumbnail(const std::string& bytes) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   if (block == nullptr) return nullptr;
   void* memory = GlobalLock(block);
@@ -35,8 +36,6 @@ std::unique_ptr<Gdiplus::Bitmap> Decoded(const std::string& bytes) {
   return copy;
 }
 
-}  // namespace
-
 void LiveryThumbnail::Show(const std::string& path) {
   if (path == path_ && (bitmap_ || path.empty())) return;
   Clear();
@@ -44,7 +43,7 @@ void LiveryThumbnail::Show(const std::string& path) {
   std::string bytes;
   if (!path.empty() && ReadFileUpTo(path.c_str(), kLargestThumbnail + 1, bytes) && !bytes.empty() &&
       bytes.size() <= kLargestThumbnail)
-    bitmap_ = Decoded(bytes);
+    bitmap_ = DecodeThumbnail(bytes);
 }
 
 void LiveryThumbnail::Clear() {

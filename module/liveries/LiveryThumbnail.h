@@ -23,6 +23,10 @@ class LiveryThumbnail {
   std::unique_ptr<Gdiplus::Bitmap> bitmap_;
 };
 
+// A bitmap of its own decoded from a picture's bytes, so nothing of the
+// stream it came from stays behind; null for bytes that are no picture.
+std::unique_ptr<Gdiplus::Bitmap> DecodeThumbnail(const std::string& bytes);
+
 // The thumbnail box: cleared to the page's dark blue, then the picture
 // stretched to the box less 2 pixels.
 void DrawThumbnail(HDC dc, const RECT& box, Gdiplus::Bitmap* picture);

@@ -1,20 +1,21 @@
-#include "Page.h"
-
 #include "DocumentationPage.h"
 #include "DocumentationResources.h"
+#include "LiveryDownloaderIds.h"
+#include "LiveryDownloaderPage.h"
 #include "LiveryManagerIds.h"
 #include "LiveryManagerPage.h"
 #include "ModuleResources.h"
 #include "OptionsPage.h"
 #include "OptionsResources.h"
+#include "Page.h"
 #include "PageDialog.h"
 #include "PanelPage.h"
 #include "PanelResources.h"
 #include "ProductPage.h"
-#include "VersionPage.h"
-#include "VersionPageIds.h"
 #include "SoundPage.h"
 #include "SoundPageIds.h"
+#include "VersionPage.h"
+#include "VersionPageIds.h"
 
 namespace zelva::module {
 namespace {
@@ -27,7 +28,7 @@ const PageEntry kPages[kPageCount] = {
     {IDD_DOCS_PAGE, IDP_PAGE_HEADER, &DocumentationPage::Create},  // Documentation
     {IDD_OPTIONS_PAGE, IDP_PAGE_HEADER, &OptionsPage::Create},  // Aircraft Specific Settings
     {IDD_PAGE_VERSION, IDP_PAGE_HEADER, &CreateVersionPage},  // Version
-    {IDD_PAGE, IDP_PAGE_HEADER, nullptr},              // Livery Downloader
+    {IDD_LIVERY_DOWNLOADER, IDP_PAGE_HEADER, &LiveryDownloaderPage::Create},  // Livery Downloader
     {IDD_PANEL_PAGE, IDP_PAGE_HEADER, &PanelPage::Create},  // panel display settings
     {IDD_SOUND_PAGE, IDP_PAGE_HEADER, &SoundPage::Create},  // Sound Settings
     {IDD_PAGE_EXPANSIONS, IDP_EXPANSIONS_HEADER, &ProductPage::CreateExpansions},

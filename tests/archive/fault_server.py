@@ -2,6 +2,8 @@
 /ignore-range/NAME  answers 200 with the whole file even to a ranged request
 /drop/NAME          announces the full length, sends half, drops the connection
 /stall/NAME         announces the full length, sends a little, then stalls
+                    (NAME may name a file in a folder below the root: A/B/NAME,
+                    as it may for the kinds below)
 http://HOST/NAME    (a proxy request) 407 until Basic credentials zelva:proxy-secret
                     come with it, then NAME with Range support
 
@@ -26,6 +28,7 @@ import socketserver
 import sys
 import threading
 import time
+import urllib.parse
 
 ROOT = sys.argv[2]
 READER_AGENT = "ZELVA Hangardesk"
@@ -47,7 +50,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def do_GET(self):
         download = re.match(r"^/(platform-fails|platform-fails-drop|platform-fails-norange|platform-fails-slow|always-drop|slow)/"
-                            r"(?:(\d+)/)?([^/?]+)(?:\?(.*))?$", self.path)
+                            r"(?:(\d+)/)?((?:[^/?.][^/?]*/)*[^/?]+)(?:\?(.*))?$", self.path)
         if download:
             self.download(*download.groups())
             return
@@ -62,7 +65,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 return
             kind, name = "proxy", proxied.group(1)
         else:
-            match = re.match(r"^/(ignore-range|drop|stall)/([^/]+)$", self.path)
+            # NAME may lie in a folder below the root, never above it.
+            match = re.match(r"^/(ignore-range|drop|stall)/((?:[^/.][^/]*/)*[^/]+)$", self.path)
             if not match:
                 self.send_error(404)
                 return
@@ -93,6 +97,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
 
     def download(self, kind, percent, name, token):
+        name = urllib.parse.unquote(name)
         if kind != "always-drop" and kind != "slow" and READER_AGENT not in self.headers.get("User-Agent", ""):
             self.send_response(302)
             self.send_header("Location", "http://127.0.0.1:%d/%s" % (REFUSED_PORT, name))

@@ -1,7 +1,7 @@
 // Drives a running host from outside for screenshots and demos:
 //   hostdriver wait | select INDEX | choose TEXT | menu INDEX | home | close | press CAPTION ID
 //              | livery-menu ITEM (a right click on that item of the Livery Manager's list) | close-menu
-//              | click-cell ID ITEM COLUMN | click ID | escape CAPTION | scroll ID PAGES
+//              | click-cell ID ITEM COLUMN | click ID | click-at ID X Y | escape CAPTION | scroll ID PAGES
 #include <windows.h>
 #include <commctrl.h>
 
@@ -136,13 +136,25 @@ bool ClickControl(HWND main, int id) {
   return ClickAt(main, at);
 }
 
+// A click at a point of a control; a negative x counts from its right edge.
+bool ClickControlAt(HWND main, int id, int x, int y) {
+  HWND control = WaitForControl(main, id);
+  if (control == nullptr) return false;
+  RECT r = {};
+  GetClientRect(control, &r);
+  POINT at = {x < 0 ? r.right + x : x, y};
+  ClientToScreen(control, &at);
+  return ClickAt(main, at);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: hostdriver wait | select INDEX | choose TEXT | menu INDEX | livery-menu ITEM | close-menu | "
-                 "home | close | press CAPTION ID | click-cell ID ITEM COLUMN | click ID | escape CAPTION | scroll ID PAGES\n");
+                 "home | close | press CAPTION ID | click-cell ID ITEM COLUMN | click ID | click-at ID X Y | escape CAPTION"
+                 " | scroll ID PAGES\n");
     return 2;
   }
   HWND main = WaitForMainWindow();
@@ -213,6 +225,11 @@ int main(int argc, char** argv) {
       return 1;
     }
     PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+  } else if (std::strcmp(argv[1], "click-at") == 0 && argc > 4) {
+    if (!ClickControlAt(main, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]))) {
+      std::fprintf(stderr, "hostdriver: no control %s\n", argv[2]);
+      return 1;
+    }
   } else if (std::strcmp(argv[1], "wait") != 0) {
     std::fprintf(stderr, "hostdriver: unknown command %s\n", argv[1]);
     return 2;
