@@ -13,10 +13,21 @@ namespace {
 
 constexpr char kMainWindowCaption[] = "ZELVA Hangardesk";
 
-void ForwardToFirstInstance(const char* commandLine) {
+// The first instance may still be loading; one that never shows its window
+// (stuck, or ending) must not keep this one waiting for ever.
+constexpr ULONGLONG kFirstWindowWaitMs = 20000;
+
+bool ForwardToFirstInstance(const char* commandLine) {
   HostLog("Finding existing Hangardesk\n");
   HWND first = nullptr;
-  while ((first = FindWindowA(nullptr, kMainWindowCaption)) == nullptr) Sleep(50);
+  const ULONGLONG deadline = GetTickCount64() + kFirstWindowWaitMs;
+  while ((first = FindWindowA(nullptr, kMainWindowCaption)) == nullptr) {
+    if (GetTickCount64() >= deadline) {
+      HostLog("Existing Hangardesk shows no window; the command is dropped\n");
+      return false;
+    }
+    Sleep(50);
+  }
   std::string text = std::string(commands::kOpenPackagePrefix) + commandLine;
   HostLog("Sending command to existing Hangardesk\n");
   COPYDATASTRUCT data = {};
@@ -24,6 +35,7 @@ void ForwardToFirstInstance(const char* commandLine) {
   data.cbData = DWORD(text.size() + 1);
   data.lpData = text.data();
   SendMessageA(first, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+  return true;
 }
 
 }  // namespace
@@ -57,8 +69,7 @@ int RunSecondInstance(const char* commandLine) {
     HostLog("Getting new updater and exiting\n");
     return DownloadUpdater(Context(), ExpectedUpdaterChecksum(commandLine));
   }
-  ForwardToFirstInstance(commandLine);
-  return 0;
+  return ForwardToFirstInstance(commandLine) ? 0 : 1;
 }
 
 }  // namespace zelva::host

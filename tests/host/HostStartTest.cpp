@@ -4,6 +4,7 @@
 #include <string>
 
 #include "DialogAnswerer.h"
+#include "Handles.h"
 #include "HostProcess.h"
 #include "ZelvaVersion.h"
 
@@ -53,6 +54,19 @@ TEST(HostStartTest, FreshProfileCommandLinePackageAndSecondInstances) {
   EXPECT_EQ(first.Wait(), 0u);
   EXPECT_NE(host.Log().find("   Goodbye!\r\n"), std::string::npos) << host.Log();
   EXPECT_EQ(ReadWholeFile(host.dataFolder() + "ZELVA Hangardesk.cfg"), kNoUpdateChecks);  // nothing written
+}
+
+// A program that holds the single-instance mutex but never shows its window
+// (stuck while loading, or ending) does not keep a second start waiting.
+TEST(HostStartTest, ASecondStartGivesUpOnAFirstInstanceWithoutWindow) {
+  HostInstallation host;
+  zelva::win::KernelHandle claimed(CreateMutexA(nullptr, TRUE, "ZELVA Hangardesk"));
+  ASSERT_TRUE(claimed);
+  ASSERT_NE(GetLastError(), DWORD(ERROR_ALREADY_EXISTS));
+  Process second(host.programPath(), "C:\\Liveries\\Nordair.ZLP", host.programFolder());
+  EXPECT_EQ(second.Wait(60000), 1u);
+  EXPECT_NE(host.Log().find("Existing Hangardesk shows no window; the command is dropped"), std::string::npos)
+      << host.Log();
 }
 
 }  // namespace
