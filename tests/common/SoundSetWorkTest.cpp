@@ -224,16 +224,6 @@ TEST(SoundFolders, TwentyTwoKilohertzThenStockLeavesTheActiveFilesAsTheyWere) {
   EXPECT_EQ(files.shown[1], "Examining sound files...");
 }
 
-TEST(SoundFolders, AnInteriorFolderOfBothSetsIsAMix) {
-  FolderFiles files;
-  const std::string interior = MakeInterior(files);
-  InstallInteriorAlternative(files, interior, kSecondAlternative);
-  for (const char* name : {"start.wav", "run.wav", "stop.wav"})
-    files.Copy(Join(interior, std::string("Backup\\Engines\\") + name), Join(interior, std::string("Engines\\") + name),
-               true);
-  EXPECT_EQ(ActiveInteriorAlternative(files, interior), 0);
-}
-
 TEST(SoundFolders, PackagesArePresentWithEnoughFiles) {
   FolderFiles files;
   const std::string interior = files.Path("Sound\\ZELVA\\K50X");
