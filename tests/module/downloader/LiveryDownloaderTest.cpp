@@ -300,6 +300,39 @@ TEST_F(LiveryDownloader, ADownloadTheHostRefusesOrCannotStartEndsTheRowsDownload
   module::ReleaseLiveryDownloads();
 }
 
+TEST_F(LiveryDownloader, AnUnreachableCatalogueSaysSoAndTheUrlServicesFailureFallsBackToTheReader) {
+  Catalogue(Entry(0, "A.zlp", "Alpha", kPackageDate), 1);
+  for (const std::string& server : {ZELVA_HTTP_BASE "/" + area_ + "/absent", std::string("http://127.0.0.1:9")}) {
+    Serve(server);
+    DialogAnswerer message("Error", IDOK, 30000);
+    EXPECT_FALSE(module::LoadCatalogue()) << server;
+    ASSERT_TRUE(message.Wait()) << server;
+    EXPECT_NE(message.text().find("TLS 1.2 is disabled"), std::string::npos) << message.text();
+    std::lock_guard<std::mutex> guard(g_logLock);
+    EXPECT_NE(g_log.find("The livery catalogue could not be downloaded: " + server + "/Liveries"), std::string::npos)
+        << g_log;
+  }
+  EXPECT_TRUE(module::Tables().variants[0].empty());
+
+  // Where the platform's URL service fails, the program's own reader fetches it.
+  const std::string readerRoot = WindowsPathOf(ZELVA_ARCHIVE_SAMPLES) + "\\downloads\\" + area_;
+  SHCreateDirectoryExA(nullptr, readerRoot.c_str(), nullptr);
+  Catalogue(Entry(0, "A.zlp", "Alpha", kPackageDate), 1, readerRoot);
+  Serve(ZELVA_FAULT_BASE "/platform-fails/" + area_);
+  auto load = std::async(std::launch::async, [] { return module::LoadCatalogue(); });
+  if (load.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+    DialogAnswerer failure("Error", IDOK);  // the reader failed too: let the load end
+    failure.Wait();
+  }
+  ASSERT_TRUE(load.get());
+  ASSERT_EQ(module::Tables().variants[0].size(), 1u);
+  EXPECT_EQ(First().record.name, "Alpha");
+  std::lock_guard<std::mutex> guard(g_logLock);
+  EXPECT_NE(g_log.find("could not fetch " ZELVA_FAULT_BASE "/platform-fails/" + area_ + "/Liveries; trying the package reader"),
+            std::string::npos)
+      << g_log;
+}
+
 TEST_F(LiveryDownloader, AFreshInstallIsCurrentAndAMissingFileOrNewerSettingsAskForAnUpdate) {
   Publish("ZELVA K50 Sunrise.zlp", "Sunrise Air", kPackageDate);
   Catalogue(Entry(0, "ZELVA K50 Sunrise.zlp", "Sunrise Air", kPackageDate, 3), 1);
