@@ -26,10 +26,39 @@ constexpr char kTlsMessage[] =
     "TLS 1.2 is disabled in your Windows installation.\n\nPlease enable in Control Panel/Internet Options/Advanced "
     "tab for proper downloading of HDK content.";
 
+// The URL service saves a server's error page as if it were the file asked
+// for and reports success: the HTTP status tells.
+class CatalogueBinding final : public CMyBindStatusCallback, public IHttpNegotiate {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (object == nullptr || iid != IID_IHttpNegotiate) return CMyBindStatusCallback::QueryInterface(iid, object);
+    *object = static_cast<IHttpNegotiate*>(this);
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return CMyBindStatusCallback::AddRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return CMyBindStatusCallback::Release(); }
+  HRESULT STDMETHODCALLTYPE BeginningTransaction(LPCWSTR, LPCWSTR, DWORD, LPWSTR* additional) override {
+    if (additional != nullptr) *additional = nullptr;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE OnResponse(DWORD status, LPCWSTR, LPCWSTR, LPWSTR* additional) override {
+    if (additional != nullptr) *additional = nullptr;
+    status_ = status;
+    return S_OK;
+  }
+  // No status (not HTTP) or a 2xx one.
+  bool ServedTheFile() const { return status_ == 0 || (status_ >= 200 && status_ < 300); }
+
+ private:
+  DWORD status_ = 0;
+};
+
 bool Fetch(const std::string& url, const std::string& local) {
   DeleteUrlCacheEntryA(downloads::CacheEntryUrl(url.c_str()).c_str());
-  CMyBindStatusCallback progress;
-  if (SUCCEEDED(URLDownloadToFileA(nullptr, url.c_str(), local.c_str(), 0, &progress))) return true;
+  CatalogueBinding binding;
+  if (SUCCEEDED(URLDownloadToFileA(nullptr, url.c_str(), local.c_str(), 0, &binding)) && binding.ServedTheFile())
+    return true;
   Log("\n%s - The URL service could not fetch %s; trying the package reader\n", Product().shortName, url.c_str());
   Cabinet::CExtractUrl reader;
   if (!reader.OpenDecoder()) return false;

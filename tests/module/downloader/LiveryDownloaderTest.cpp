@@ -7,14 +7,19 @@
 #include <shlobj.h>
 
 #include <cstdarg>
+#include <chrono>
 #include <cstdio>
+#include <future>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "CatalogueLoad.h"
+#include "DialogAnswerer.h"
 #include "DownloaderPaths.h"
 #include "DownloaderStatus.h"
 #include "LiveryCache.h"
+#include "LiveryDownload.h"
 #include "LiverySimulator.h"
 #include "LiveryTables.h"
 #include "ModuleContext.h"
@@ -138,7 +143,7 @@ class LiveryDownloader : public ::testing::Test {
         Ticks(date - 60 * kSecond) + "\r\nFile02_Name=Texture.Sunrise\\thumbnail.jpg\r\nFile02_Date=" +
         Ticks(date - 60 * kSecond) + "\r\n" + extraFiles;
     WriteWholeFile(staging / "Settings.dat", settings);
-    WriteWholeFile(staging / "Config.cfg", "[fltsim.x]\r\ntitle=K50 " + name + " v" + std::to_string(configVersion) +
+    WriteWholeFile(staging / "Config.cfg", config_ ? *config_ : "[fltsim.x]\r\ntitle=K50 " + name + " v" + std::to_string(configVersion) +
                                                "\r\nui_variation=" + name +
                                                "\r\ntexture=Sunrise\r\natc_id=N50SR\r\nZELVA_Version=" +
                                                std::to_string(configVersion) + "\r\n");
@@ -155,15 +160,15 @@ class LiveryDownloader : public ::testing::Test {
     SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
     module::ExportPackage package(folder + fileName, nullptr);
     ASSERT_TRUE(package.Open());
-    package.Add(staging / "Config.cfg", "Config.cfg", true);
+    if (!config_ || !config_->empty()) package.Add(staging / "Config.cfg", "Config.cfg", true);
     package.Add(staging / "fuselage.dds", "Texture.Sunrise\\fuselage.dds", true);
     package.Add(staging / "thumbnail.jpg", "Texture.Sunrise\\thumbnail.jpg", true);
     package.Add(staging / "Settings.dat", "Settings.dat", true);
     ASSERT_TRUE(package.Finish()) << package.failure();
   }
 
-  void Catalogue(const std::string& entries, int count) {
-    WriteWholeFile(root_ + "\\Liveries", "[ZELVA K50X - " + std::string(k200Lr) + "]\r\nCount=" +
+  void Catalogue(const std::string& entries, int count, const std::string& root = std::string()) {
+    WriteWholeFile((root.empty() ? root_ : root) + "\\Liveries", "[ZELVA K50X - " + std::string(k200Lr) + "]\r\nCount=" +
                                              std::to_string(count) + "\r\n" + entries);
   }
 
@@ -190,6 +195,8 @@ class LiveryDownloader : public ::testing::Test {
   LiverySimulator simulator_;
   TestFolder data_;
   std::string area_, root_;
+  // Replaces the published packages' Config.cfg; empty: the package has none.
+  std::optional<std::string> config_;
 };
 
 TEST_F(LiveryDownloader, ACachedSummaryIsFetchedAgainOnlyForANewerCatalogueDate) {
@@ -242,6 +249,88 @@ TEST_F(LiveryDownloader, ASecondLoadAppendsANewEntryAndKeepsTheOthersState) {
   EXPECT_TRUE(alpha.downloading);
   EXPECT_NE(alpha.thumbnail, nullptr);
   EXPECT_EQ(module::Tables().variants[0][1].record.name, "Beta");
+
+  // A full table (255 entries, one more offered) is a loaded one like any
+  // other: loading again keeps its states.
+  std::string entries = Entry(0, "A.zlp", "Alpha", kPackageDate) + Entry(1, "B.zlp", "Beta", kPackageDate);
+  for (int i = 2; i < 256; ++i)
+    entries += Entry(i, "F" + std::to_string(i) + ".zlp", "Filler " + std::to_string(i), kPackageDate);
+  Catalogue(entries, 256);
+  for (int load = 0; load < 2; ++load) {
+    ASSERT_TRUE(module::LoadCatalogue());
+    ASSERT_EQ(module::Tables().variants[0].size(), 255u);
+    EXPECT_TRUE(First().downloading) << load;
+    EXPECT_NE(First().thumbnail, nullptr) << load;
+  }
+}
+
+// The host refuses every package handed to it, with its reason, or cannot
+// start the download at all.
+INT_PTR g_submitResult = 0;
+int g_submitted = 0;
+
+INT_PTR __cdecl RefuseDownloads(int32_t code, const char*, void*) {
+  if (code != kHostSubmitDownload) return kResultUnknown;
+  ++g_submitted;
+  if (g_submitResult == kResultFailed)
+    std::snprintf(module::Host()->errorText, kErrorChars, "%s", "No room left for the package");
+  return g_submitResult;
+}
+
+TEST_F(LiveryDownloader, ADownloadTheHostRefusesOrCannotStartEndsTheRowsDownloading) {
+  Catalogue(Entry(0, "A.zlp", "Alpha", kPackageDate), 1);
+  ASSERT_TRUE(module::LoadCatalogue());
+  simulator_.host().hostCommand = &RefuseDownloads;
+  g_submitted = 0;
+  // The second click reaches the host only when the first left no download behind.
+  for (INT_PTR result : {INT_PTR(kResultFailed), INT_PTR(0)}) {
+    g_submitResult = result;
+    DialogAnswerer message("An error occured", IDOK, 10000);
+    module::StartLiveryDownload(First());
+    ASSERT_TRUE(message.Wait()) << result;
+    EXPECT_NE(message.text().find(result == kResultFailed ? "No room left for the package"
+                                                          : "could not start the download"),
+              std::string::npos)
+        << message.text();
+    EXPECT_FALSE(First().downloading) << result;
+    EXPECT_EQ(First().download, nullptr) << result;
+  }
+  EXPECT_EQ(g_submitted, 2);
+  EXPECT_FALSE(module::AnyDownloadOrInstallation());
+  module::ReleaseLiveryDownloads();
+}
+
+TEST_F(LiveryDownloader, AnUnreachableCatalogueSaysSoAndTheUrlServicesFailureFallsBackToTheReader) {
+  Catalogue(Entry(0, "A.zlp", "Alpha", kPackageDate), 1);
+  for (const std::string& server : {ZELVA_HTTP_BASE "/" + area_ + "/absent", std::string("http://127.0.0.1:9")}) {
+    Serve(server);
+    DialogAnswerer message("Error", IDOK, 30000);
+    EXPECT_FALSE(module::LoadCatalogue()) << server;
+    ASSERT_TRUE(message.Wait()) << server;
+    EXPECT_NE(message.text().find("TLS 1.2 is disabled"), std::string::npos) << message.text();
+    std::lock_guard<std::mutex> guard(g_logLock);
+    EXPECT_NE(g_log.find("The livery catalogue could not be downloaded: " + server + "/Liveries"), std::string::npos)
+        << g_log;
+  }
+  EXPECT_TRUE(module::Tables().variants[0].empty());
+
+  // Where the platform's URL service fails, the program's own reader fetches it.
+  const std::string readerRoot = WindowsPathOf(ZELVA_ARCHIVE_SAMPLES) + "\\downloads\\" + area_;
+  SHCreateDirectoryExA(nullptr, readerRoot.c_str(), nullptr);
+  Catalogue(Entry(0, "A.zlp", "Alpha", kPackageDate), 1, readerRoot);
+  Serve(ZELVA_FAULT_BASE "/platform-fails/" + area_);
+  auto load = std::async(std::launch::async, [] { return module::LoadCatalogue(); });
+  if (load.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+    DialogAnswerer failure("Error", IDOK);  // the reader failed too: let the load end
+    failure.Wait();
+  }
+  ASSERT_TRUE(load.get());
+  ASSERT_EQ(module::Tables().variants[0].size(), 1u);
+  EXPECT_EQ(First().record.name, "Alpha");
+  std::lock_guard<std::mutex> guard(g_logLock);
+  EXPECT_NE(g_log.find("could not fetch " ZELVA_FAULT_BASE "/platform-fails/" + area_ + "/Liveries; trying the package reader"),
+            std::string::npos)
+      << g_log;
 }
 
 TEST_F(LiveryDownloader, AFreshInstallIsCurrentAndAMissingFileOrNewerSettingsAskForAnUpdate) {
@@ -367,6 +456,36 @@ TEST_F(LiveryDownloader, EndingThePageStopsTheThreadAtItsReadItNeverCutsItOff) {
     // Nothing half-written, and no later entry was started.
     EXPECT_EQ(FilesIn(data_ / "Cache\\Liveries\\"), "") << server;
     EXPECT_EQ(module::Tables().variants[0][0].thumbnail, nullptr);
+  }
+}
+
+TEST_F(LiveryDownloader, AnUpdateWithoutTheServersEntryLeavesTheLocalEntryAndThoseBehindIt) {
+  // No Config.cfg in the package; one without the livery's section.
+  for (const char* config : {"", "[general]\r\natc_type=K50\r\n"}) {
+    config_ = config;
+    Publish("ZELVA K50 Sunrise.zlp", "Sunrise Air", kPackageDate, "", 2);
+    Catalogue(Entry(0, "ZELVA K50 Sunrise.zlp", "Sunrise Air", kPackageDate), 1);
+    simulator_.WriteConfig(k200Lr, "[fltsim.0]\r\ntitle=K50 Sunrise Air\r\nui_variation=Sunrise Air\r\n"
+                                   "texture=Sunrise_1\r\natc_id=N50SR_1\r\nZELVA_Version=1\r\n"
+                                   "[fltsim.1]\r\ntitle=K50 Other\r\nui_variation=Other\r\ntexture=Other\r\n");
+    const std::string textures = simulator_.AircraftFolder(k200Lr) + "\\Texture.Sunrise_1\\";
+    CreateDirectoryA(textures.c_str(), nullptr);
+    WriteWholeFile(textures + "fuselage.dds", "kept");
+    DeleteFileA((textures + "thumbnail.jpg").c_str());
+    module::ReleaseLiveryTables();
+    ASSERT_TRUE(module::LoadCatalogue());
+    Process();
+
+    // The files still come; the entry stays as it was.
+    EXPECT_TRUE(module::UpdateLivery(First()));
+    EXPECT_EQ(ReadWholeFile(textures + "thumbnail.jpg"), Picture());
+    EXPECT_EQ(simulator_.Value(k200Lr, 0, "title"), "K50 Sunrise Air");
+    EXPECT_EQ(simulator_.Value(k200Lr, 0, "texture"), "Sunrise_1");
+    EXPECT_EQ(simulator_.Value(k200Lr, 0, "ZELVA_Version"), "1");
+    EXPECT_EQ(simulator_.Value(k200Lr, 1, "ui_variation"), "Other");
+    std::lock_guard<std::mutex> guard(g_logLock);
+    EXPECT_NE(g_log.find("Error downloading aircraft.cfg entry!"), std::string::npos) << g_log;
+    g_log.clear();
   }
 }
 
