@@ -49,10 +49,12 @@ void ScreenshotPopup::Run(HWND owner) {
   SetLayeredWindowAttributes(popup, 0, 0, LWA_ALPHA);
   fadeStart_ = GetTickCount();
   SetTimer(popup, kFadeTimer, kFadeStep, nullptr);
-  ShowWindow(popup, SW_SHOW);
-  SetFocus(popup);
+  // The owner is disabled before the popup shows, as a modal dialog's is:
+  // no click reaches it while the popup is on the screen.
   bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  ShowWindow(popup, SW_SHOW);
+  SetFocus(popup);
   MSG message = {};
   while (!done_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
