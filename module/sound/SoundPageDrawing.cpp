@@ -10,6 +10,7 @@
 #include "SoundPage.h"
 #include "SoundPageIds.h"
 #include "SoundRules.h"
+#include "PageDrawing.h"
 #include "WideText.h"
 
 namespace zelva::module {
@@ -25,13 +26,6 @@ const Color kMuted(0xFF5C6677);
 const Color kHeaderFallback(0xFF2F5C9E);
 const Color kFillLightFallback(0xFF7FB2EA);
 const Color kFillDarkFallback(0xFF2F6FC0);
-
-std::unique_ptr<Font> NewFont(float size, int style) {
-  HostContext* host = Host();
-  auto* family = host != nullptr ? static_cast<const FontFamily*>(host->fontFamily) : nullptr;
-  if (family != nullptr) return std::make_unique<Font>(family, size, style, UnitPixel);
-  return std::make_unique<Font>(FontFamily::GenericSansSerif(), size, style, UnitPixel);
-}
 
 void Text(Graphics& g, const std::string& text, const Font& font, const Color& colour, const RectF& box,
           StringAlignment alignment = StringAlignmentNear) {
@@ -49,12 +43,6 @@ std::string Formatted(const char* format, const char* value) {
   char line[300];
   std::snprintf(line, sizeof(line), format, value);
   return line;
-}
-
-void Prepare(Graphics& g) {
-  g.SetSmoothingMode(SmoothingModeAntiAlias);
-  g.SetTextRenderingHint(TextRenderingHintAntiAliasGridFit);
-  g.SetInterpolationMode(InterpolationModeHighQualityBicubic);
 }
 
 RectF BoxOf(const RECT& r) {
@@ -99,7 +87,7 @@ void SoundPage::DrawPanel(Graphics& g, int index) const {
   const SoundPanelPlace place = PanelOf(index);
 
   ImageOrFill(g, images_.headerBar, BoxOf(place.header), kHeaderFallback);
-  auto bold = NewFont(14.0f, FontStyleBold);
+  auto bold = PageFont(14.0f, FontStyleBold);
   RectF title = BoxOf(place.header);
   title.X += kSoundTextLeft + 6;
   title.Width -= kSoundTextLeft + 6 + kCollapsePlace.x + 10;
@@ -113,8 +101,8 @@ void SoundPage::DrawPanel(Graphics& g, int index) const {
   g.DrawRectangle(&border, float(body.left), float(body.top), float(body.right - body.left - 1),
                   float(body.bottom - body.top - 1));
 
-  auto font = NewFont(13.0f, FontStyleRegular);
-  auto strong = NewFont(13.0f, FontStyleBold);
+  auto font = PageFont(13.0f, FontStyleRegular);
+  auto strong = PageFont(13.0f, FontStyleBold);
   const float width = float(body.right - body.left - 2 * kSoundTextLeft);
   auto line = [&](int top) {
     return RectF(float(body.left + kSoundTextLeft), float(body.top + top), width, float(kSoundTextHeight));
@@ -140,7 +128,7 @@ void SoundPage::DrawPanel(Graphics& g, int index) const {
     Text(g, "for decreased memory usage.  There may be a noticable loss in sound quality.", *font, kText,
          line(kExplanationTop + kSoundTextHeight));
   }
-  auto note = NewFont(13.0f, FontStyleItalic);
+  auto note = PageFont(13.0f, FontStyleItalic);
   Text(g,
        exterior ? "This package is approximately 50MB and may take a while to download."
                 : "This package is approximately 120MB and may take a while to download.",
@@ -181,7 +169,7 @@ void SoundPage::DrawProgress(Graphics& g, int index, const RECT& body) const {
     g.ResetClip();
     ImageOrFill(g, images_.fillEnd, RectF(innerLeft + filled - end, innerTop, end, innerHeight), kFillDarkFallback);
   }
-  auto font = NewFont(13.0f, FontStyleRegular);
+  auto font = PageFont(13.0f, FontStyleRegular);
   Text(g, progress.status, *font, kText,
        RectF(left, float(body.top + kStatusTop), right - left, float(kSoundTextHeight)));
 }
@@ -210,7 +198,7 @@ void SoundPage::DrawButton(const DRAWITEMSTRUCT& item) const {
         SolidBrush pressed(Color(0x30000000));
         g.FillRectangle(&pressed, local);
       }
-      auto font = NewFont(14.0f, FontStyleBold);
+      auto font = PageFont(14.0f, FontStyleBold);
       Text(g, Caption(item.hwndItem), *font, Color(0xFFFFFFFF), local, StringAlignmentCenter);
     } else {
       // An option: the radio sign on for the active alternative.
@@ -228,7 +216,7 @@ void SoundPage::DrawButton(const DRAWITEMSTRUCT& item) const {
           g.FillEllipse(&dot, RectF(6, signTop + 4, sign - 8, sign - 8));
         }
       }
-      auto font = NewFont(13.0f, on ? FontStyleBold : FontStyleRegular);
+      auto font = PageFont(13.0f, on ? FontStyleBold : FontStyleRegular);
       Text(g, Caption(item.hwndItem), *font, kText, RectF(sign + 10, 0, box.Width - sign - 10, box.Height));
       if (item.itemState & ODS_FOCUS) {
         RECT focus = {0, 0, LONG(box.Width), LONG(box.Height)};

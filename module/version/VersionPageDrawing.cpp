@@ -7,6 +7,7 @@
 #include "VersionPage.h"
 #include "VersionPageIds.h"
 #include "VersionPageLayout.h"
+#include "PageDrawing.h"
 #include "WideText.h"
 
 namespace zelva::module {
@@ -18,13 +19,6 @@ const Color kText(0xFF303840);
 const Color kUpToDateColour(0xFF2E7D32);
 const Color kAvailableColour(0xFFC05A00);
 const Color kUnknownColour(0xFFA02828);
-
-std::unique_ptr<Font> NewFont(float size, int style) {
-  HostContext* host = Host();
-  auto* family = host != nullptr ? static_cast<const FontFamily*>(host->fontFamily) : nullptr;
-  if (family != nullptr) return std::make_unique<Font>(family, size, style, UnitPixel);
-  return std::make_unique<Font>(FontFamily::GenericSansSerif(), size, style, UnitPixel);
-}
 
 void Text(Graphics& g, const std::wstring& text, const Font& font, const Color& colour, const RectF& box,
           StringAlignment alignment = StringAlignmentNear) {
@@ -43,12 +37,6 @@ std::wstring Wide(const char* format, const char* value) {
   return win::WideFromAnsi(line);
 }
 
-void Prepare(Graphics& g) {
-  g.SetSmoothingMode(SmoothingModeAntiAlias);
-  g.SetTextRenderingHint(TextRenderingHintAntiAliasGridFit);
-  g.SetInterpolationMode(InterpolationModeHighQualityBicubic);
-}
-
 }  // namespace
 
 void VersionPage::DrawHeader(HDC dc, const RECT& header, int index) const {
@@ -65,7 +53,7 @@ void VersionPage::DrawHeader(HDC dc, const RECT& header, int index) const {
     SolidBrush grey(Color(0xFF8A94A6));
     g.FillRectangle(&grey, bar);
   }
-  auto font = NewFont(14.0f, FontStyleBold);
+  auto font = PageFont(14.0f, FontStyleBold);
   Text(g, win::WideFromAnsi(entry.displayName), *font, Color(0xFFFFFFFF),
        RectF(bar.X + kNameLeft, bar.Y + kNameTop, float(kNameWidth), float(kTextHeight)));
 }
@@ -77,8 +65,8 @@ void VersionPage::DrawBody(HDC dc, const RECT& body, int index) const {
   SolidBrush page(Color(0xFFF1F1F1));
   g.FillRectangle(&page, float(body.left), float(body.top), float(body.right - body.left),
                   float(body.bottom - body.top));
-  auto font = NewFont(13.0f, FontStyleRegular);
-  auto bold = NewFont(13.0f, FontStyleBold);
+  auto font = PageFont(13.0f, FontStyleRegular);
+  auto bold = PageFont(13.0f, FontStyleBold);
   auto line = [&](int top) {
     return RectF(float(body.left + kTextLeft), float(body.top + top), float(kTextWidth), float(kTextHeight));
   };
@@ -111,7 +99,7 @@ void VersionPage::DrawButton(const DRAWITEMSTRUCT& item) const {
     bool hovered = buttons_[id - IDC_VERSION_CHANGELOG].changelog.hovered != 0;
     g.FillRectangle(&page, box);
     if (changelogIcon_) g.DrawImage(changelogIcon_.get(), box.X + 4, box.Y + (box.Height - 16) / 2, 16.0f, 16.0f);
-    auto font = NewFont(13.0f, hovered ? FontStyleUnderline : FontStyleRegular);
+    auto font = PageFont(13.0f, hovered ? FontStyleUnderline : FontStyleRegular);
     Text(g, L"View Changelog", *font, Color(0xFF1F5FA8), RectF(box.X + 26, box.Y, box.Width - 26, box.Height));
   } else if (id >= IDC_VERSION_DOWNLOAD && id < IDC_VERSION_DOWNLOAD + kMaxVersionEntries) {
     bool hovered = buttons_[id - IDC_VERSION_DOWNLOAD].download.hovered != 0;
@@ -122,7 +110,7 @@ void VersionPage::DrawButton(const DRAWITEMSTRUCT& item) const {
       SolidBrush blue(Color(0xFF2F6FC0));
       g.FillRectangle(&blue, box);
     }
-    auto font = NewFont(13.0f, hovered ? FontStyleBold | FontStyleUnderline : FontStyleBold);
+    auto font = PageFont(13.0f, hovered ? FontStyleBold | FontStyleUnderline : FontStyleBold);
     Text(g, L"Download Update", *font, Color(0xFFFFFFFF), box, StringAlignmentCenter);
   } else if (id >= IDC_VERSION_COLLAPSE && id < IDC_VERSION_COLLAPSE + kMaxVersionEntries) {
     // It sits on the header bar: a slice of the bar behind the sign.
