@@ -189,9 +189,12 @@ TEST_F(SoundDownloadTest, TheDownloadedInteriorPackageIsInstalledAfterTheBackupA
   // The download's end and the package's install (in either order) each
   // ask the page to look again; it does once it has the main window to itself.
   ASSERT_TRUE(WaitForLog(host_, "\tZELVA K50 - FSX: downloaded 1, active set 2")) << host_.Log();
-  ASSERT_TRUE(WaitUntil([&] { return Shows(IDC_SOUND_SECOND + kInterior) && On(IDC_SOUND_SECOND + kInterior); }));
+  // The panel lays out its controls one by one: wait for the whole new state.
+  ASSERT_TRUE(WaitUntil([&] {
+    return Shows(IDC_SOUND_SECOND + kInterior) && On(IDC_SOUND_SECOND + kInterior) &&
+           !Shows(IDC_SOUND_DOWNLOAD + kInterior);
+  }));
   EXPECT_FALSE(On(IDC_SOUND_FIRST + kInterior));
-  EXPECT_FALSE(Shows(IDC_SOUND_DOWNLOAD + kInterior));
   EXPECT_EQ(FindProcessWindow("An error occured", process_->id()), nullptr);
 }
 
