@@ -60,7 +60,7 @@ class Downloads : public ::testing::Test {
     ASSERT_NE(main_, nullptr);
   }
   void TearDown() override {
-    if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
+    if (main_) CloseHost(main_, host_);
     if (process_) {
       EXPECT_EQ(process_->Wait(), 0u);
     }

@@ -53,7 +53,7 @@ class PackageProcessorTest : public ::testing::Test {
     HANDLE left = FindFirstFileA((temp_ / "ZELVA_HDK*").c_str(), &entry);
     EXPECT_EQ(left, INVALID_HANDLE_VALUE) << "a working folder is left";
     if (left != INVALID_HANDLE_VALUE) FindClose(left);
-    if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0);
+    if (main_) CloseHost(main_, host_);
     if (process_) {
       EXPECT_EQ(process_->Wait(), 0u);
     }

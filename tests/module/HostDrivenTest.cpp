@@ -19,7 +19,7 @@ using namespace zelva::testing;
 
 namespace {
 
-const int kProductList = 1008, kMenuTree = 1010, kContentArea = 1007, kCloseButton = 1004;
+const int kProductList = 1008, kMenuTree = 1010, kContentArea = 1007;
 const char kFsxKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\flight simulator\\10.0";
 
 class HostDrivenTest : public ::testing::Test {
@@ -34,7 +34,7 @@ class HostDrivenTest : public ::testing::Test {
     ASSERT_TRUE(WaitForLog(host_, "Load complete."));
   }
   void TearDown() override {
-    if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(kCloseButton, BN_CLICKED), 0);
+    if (main_) CloseHost(main_, host_);
     if (process_) {
       EXPECT_EQ(process_->Wait(), 0u);
     }

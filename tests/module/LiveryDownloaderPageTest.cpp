@@ -20,7 +20,7 @@ using namespace zelva::testing;
 
 namespace {
 
-const int kProductList = 1008, kMenuTree = 1010, kContentArea = 1007, kCloseButton = 1004;
+const int kProductList = 1008, kMenuTree = 1010, kContentArea = 1007;
 const int kDownloaderList = 5604;
 const char kFsxKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\flight simulator\\10.0";
 const char kPackageDate[] = "133500000000000000";
@@ -61,7 +61,7 @@ class LiveryDownloaderPage : public ::testing::Test {
     SHCreateDirectoryExA(nullptr, (fsx_ / "ZELVA\\ZELVA K50X\\Aircraft\\Backups").c_str(), nullptr);
   }
   void TearDown() override {
-    if (main_) SendMessageA(main_, WM_COMMAND, MAKEWPARAM(kCloseButton, BN_CLICKED), 0);
+    if (main_) CloseHost(main_, host_);
     if (process_) {
       EXPECT_EQ(process_->Wait(), 0u) << host_.Log();
     }

@@ -20,7 +20,7 @@ using namespace zelva::testing;
 
 namespace {
 
-constexpr int kProductList = 1008, kMenuTree = 1010, kContentArea = 1007, kCloseButton = 1004;
+constexpr int kProductList = 1008, kMenuTree = 1010, kContentArea = 1007;
 constexpr int kNotificationsButton = 1017;
 constexpr int kVersionMenuItem = 5;  // as the tree shows it, children of expanded items counted
 const char kFsxKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\flight simulator\\10.0";
@@ -111,7 +111,7 @@ TEST(VersionPageTest, TheVersionPageDownloadsAndRunsTheUpdaterThatRaisesTheVersi
   EXPECT_TRUE(WaitForLog(host, "Deleting Folder: "));
   EXPECT_FALSE(Exists(host.dataFolder() + "Product Updates"));
 
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(kCloseButton, BN_CLICKED), 0);
+  CloseHost(main, host);
   EXPECT_EQ(program.Wait(), 0u);
 }
 

@@ -11,6 +11,7 @@ namespace {
 const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 // Far longer than any start takes; a child still silent then is left to the test's own waits.
 constexpr DWORD kSignOfLifeMs = 60000;
+constexpr int kCloseButton = 1004;
 
 // The log of the host at that path, where it keeps it for the user it starts
 // as; empty for other programs.
@@ -186,6 +187,19 @@ void ChooseProduct(HWND main, int index) {
   HWND list = GetDlgItem(main, 1008);
   SendMessageA(list, CB_SETCURSEL, WPARAM(index), 0);
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(1008, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
+}
+
+void CloseHost(HWND main, const HostInstallation& host, DWORD timeoutMs) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(main, &process);
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  do {
+    WaitUntil([&] { return FindProcessWindow("Working", process) == nullptr; }, timeoutMs);
+    const size_t refused = CountOf(host.Log(), "Close refused");
+    // Sent, not posted: the refusal is in the log when it returns.
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kCloseButton, BN_CLICKED), 0);
+    if (CountOf(host.Log(), "Close refused") == refused) return;
+  } while (GetTickCount64() < deadline);
 }
 
 }  // namespace zelva::testing

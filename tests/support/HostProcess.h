@@ -91,5 +91,9 @@ RECT ScreenRect(HWND window);
 void Click(HWND dialog, int button);
 // A choice in the main window's product list, as a click on the item ends in.
 void ChooseProduct(HWND main, int index);
+// Clicks Close, and again each time the host refuses it because work it set
+// off by itself (a look at the folders after a download, say) holds the
+// working dialog; gives up after the deadline.
+void CloseHost(HWND main, const HostInstallation& host, DWORD timeoutMs = 60000);
 
 }  // namespace zelva::testing
