@@ -29,14 +29,7 @@ const Color kFillDarkFallback(0xFF2F6FC0);
 
 void Text(Graphics& g, const std::string& text, const Font& font, const Color& colour, const RectF& box,
           StringAlignment alignment = StringAlignmentNear) {
-  std::wstring wide = win::WideFromAnsi(text.c_str());
-  SolidBrush brush(colour);
-  StringFormat format;
-  format.SetAlignment(alignment);
-  format.SetLineAlignment(StringAlignmentCenter);
-  format.SetTrimming(StringTrimmingEllipsisCharacter);
-  format.SetFormatFlags(StringFormatFlagsNoWrap);
-  g.DrawString(wide.c_str(), int(wide.size()), &font, box, &format, &brush);
+  DrawTextLine(g, win::WideFromAnsi(text.c_str()), font, colour, box, alignment);
 }
 
 std::string Formatted(const char* format, const char* value) {

@@ -30,6 +30,17 @@ void Prepare(Gdiplus::Graphics& graphics) {
   graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
 }
 
+void DrawTextLine(Gdiplus::Graphics& graphics, const std::wstring& text, const Gdiplus::Font& font,
+                  const Gdiplus::Color& colour, const Gdiplus::RectF& box, Gdiplus::StringAlignment alignment) {
+  Gdiplus::SolidBrush brush(colour);
+  Gdiplus::StringFormat format;
+  format.SetAlignment(alignment);
+  format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
+  format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
+  format.SetFormatFlags(Gdiplus::StringFormatFlagsNoWrap);
+  graphics.DrawString(text.c_str(), int(text.size()), &font, box, &format, &brush);
+}
+
 void AddRoundedRectangle(Gdiplus::GraphicsPath& path, const Gdiplus::RectF& box, float radius) {
   float d = radius * 2;
   path.AddArc(box.X, box.Y, d, d, 180, 90);

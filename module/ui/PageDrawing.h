@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "GdiplusInclude.h"
 
@@ -23,6 +24,11 @@ void FillPageColour(Gdiplus::Graphics& graphics, const RECT& area);
 
 // Anti-aliased shapes and text, smooth scaling.
 void Prepare(Gdiplus::Graphics& graphics);
+
+// One line, centred on the box's height and cut with an ellipsis where it is too long.
+void DrawTextLine(Gdiplus::Graphics& graphics, const std::wstring& text, const Gdiplus::Font& font,
+                  const Gdiplus::Color& colour, const Gdiplus::RectF& box,
+                  Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear);
 
 void AddRoundedRectangle(Gdiplus::GraphicsPath& path, const Gdiplus::RectF& box, float radius);
 

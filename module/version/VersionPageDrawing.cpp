@@ -20,17 +20,6 @@ const Color kUpToDateColour(0xFF2E7D32);
 const Color kAvailableColour(0xFFC05A00);
 const Color kUnknownColour(0xFFA02828);
 
-void Text(Graphics& g, const std::wstring& text, const Font& font, const Color& colour, const RectF& box,
-          StringAlignment alignment = StringAlignmentNear) {
-  SolidBrush brush(colour);
-  StringFormat format;
-  format.SetAlignment(alignment);
-  format.SetLineAlignment(StringAlignmentCenter);
-  format.SetTrimming(StringTrimmingEllipsisCharacter);
-  format.SetFormatFlags(StringFormatFlagsNoWrap);
-  g.DrawString(text.c_str(), int(text.size()), &font, box, &format, &brush);
-}
-
 std::wstring Wide(const char* format, const char* value) {
   char line[200];
   std::snprintf(line, sizeof(line), format, value);
@@ -54,8 +43,8 @@ void VersionPage::DrawHeader(HDC dc, const RECT& header, int index) const {
     g.FillRectangle(&grey, bar);
   }
   auto font = PageFont(14.0f, FontStyleBold);
-  Text(g, win::WideFromAnsi(entry.displayName), *font, Color(0xFFFFFFFF),
-       RectF(bar.X + kNameLeft, bar.Y + kNameTop, float(kNameWidth), float(kTextHeight)));
+  DrawTextLine(g, win::WideFromAnsi(entry.displayName), *font, Color(0xFFFFFFFF),
+               RectF(bar.X + kNameLeft, bar.Y + kNameTop, float(kNameWidth), float(kTextHeight)));
 }
 
 void VersionPage::DrawBody(HDC dc, const RECT& body, int index) const {
@@ -70,19 +59,19 @@ void VersionPage::DrawBody(HDC dc, const RECT& body, int index) const {
   auto line = [&](int top) {
     return RectF(float(body.left + kTextLeft), float(body.top + top), float(kTextWidth), float(kTextHeight));
   };
-  Text(g, Wide("Installed Version: %s", entry.installedVersion), *font, kText, line(kInstalledTop));
+  DrawTextLine(g, Wide("Installed Version: %s", entry.installedVersion), *font, kText, line(kInstalledTop));
   if (entry.state != kVersionUnknown)
-    Text(g, Wide("Available Version: %s", entry.publishedVersion), *font, kText, line(kAvailableTop));
+    DrawTextLine(g, Wide("Available Version: %s", entry.publishedVersion), *font, kText, line(kAvailableTop));
   switch (entry.state) {
     case kUpToDate:
-      Text(g, L"Your product is up to date!", *bold, kUpToDateColour, line(kStatusTop));
+      DrawTextLine(g, L"Your product is up to date!", *bold, kUpToDateColour, line(kStatusTop));
       break;
     case kUpdateAvailable:
-      Text(g, L"A product update is available via the Hangardesk Notifications Page.", *bold, kAvailableColour,
-           line(kStatusTop));
+      DrawTextLine(g, L"A product update is available via the Hangardesk Notifications Page.", *bold,
+                   kAvailableColour, line(kStatusTop));
       break;
     default:
-      Text(g, L"Unable to determine the most recent version!", *bold, kUnknownColour, line(kAvailableTop));
+      DrawTextLine(g, L"Unable to determine the most recent version!", *bold, kUnknownColour, line(kAvailableTop));
       break;
   }
 }
@@ -100,7 +89,8 @@ void VersionPage::DrawButton(const DRAWITEMSTRUCT& item) const {
     g.FillRectangle(&page, box);
     if (changelogIcon_) g.DrawImage(changelogIcon_.get(), box.X + 4, box.Y + (box.Height - 16) / 2, 16.0f, 16.0f);
     auto font = PageFont(13.0f, hovered ? FontStyleUnderline : FontStyleRegular);
-    Text(g, L"View Changelog", *font, Color(0xFF1F5FA8), RectF(box.X + 26, box.Y, box.Width - 26, box.Height));
+    DrawTextLine(g, L"View Changelog", *font, Color(0xFF1F5FA8),
+                 RectF(box.X + 26, box.Y, box.Width - 26, box.Height));
   } else if (id >= IDC_VERSION_DOWNLOAD && id < IDC_VERSION_DOWNLOAD + kMaxVersionEntries) {
     bool hovered = buttons_[id - IDC_VERSION_DOWNLOAD].download.hovered != 0;
     g.FillRectangle(&page, box);
@@ -111,7 +101,7 @@ void VersionPage::DrawButton(const DRAWITEMSTRUCT& item) const {
       g.FillRectangle(&blue, box);
     }
     auto font = PageFont(13.0f, hovered ? FontStyleBold | FontStyleUnderline : FontStyleBold);
-    Text(g, L"Download Update", *font, Color(0xFFFFFFFF), box, StringAlignmentCenter);
+    DrawTextLine(g, L"Download Update", *font, Color(0xFFFFFFFF), box, StringAlignmentCenter);
   } else if (id >= IDC_VERSION_COLLAPSE && id < IDC_VERSION_COLLAPSE + kMaxVersionEntries) {
     // It sits on the header bar: a slice of the bar behind the sign.
     if (headerBar_)
