@@ -26,7 +26,7 @@ InstalledEntry FindInstalledEntry(int variant, const std::string& name) {
     installed.entry = entry;
     installed.facts.texture = ReadProfileValue(path, section.c_str(), "texture", 100);
     installed.facts.zelvaVersion = int(GetPrivateProfileIntA(section.c_str(), "ZELVA_Version", 0, path));
-    installed.registration = ReadProfileValue(path, section.c_str(), "atc_id", 100);
+    installed.registration = ReadProfileValue(path, section.c_str(), "atc_id", kRegistrationChars);
     const std::string folder = AirframeSettingsFolder(false);
     if (!folder.empty() && livery::IsPlainServerName(installed.registration)) {
       installed.settingsPath = folder + installed.registration + ".ini";

@@ -145,7 +145,7 @@ ExportOutcome WriteSingle(const char* outputPath, int entry, int variant, const 
     return Failed("Writing \"Config.cfg\" failed.");
   package.Add(config, "Config.cfg", true);
 
-  const std::string registration = ReadProfileValue(cfg, section.c_str(), "atc_id", 100);
+  const std::string registration = ReadProfileValue(cfg, section.c_str(), "atc_id", kRegistrationChars);
   const std::string settingsFolder = AirframeSettingsFolder(false);
   const std::string airframe = settingsFolder + registration + ".ini";
   if (IsSafeFileName(registration.c_str()) && !settingsFolder.empty() &&

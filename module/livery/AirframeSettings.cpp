@@ -37,7 +37,7 @@ std::string SafeRegistration(const std::string& atcId, int entry) {
 
 std::string RegistrationOf(const char* aircraftFolder, int entry) {
   return SafeRegistration(
-      ReadProfileValue(ConfigOf(aircraftFolder).c_str(), EntrySection(entry).c_str(), "atc_id", 20), entry);
+      ReadProfileValue(ConfigOf(aircraftFolder).c_str(), EntrySection(entry).c_str(), "atc_id", kRegistrationChars), entry);
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -57,7 +57,7 @@ void InstallAirframeSettings(const char* textureFolderName, const char* texture,
                              int entry) {
   if (aircraftFolder == nullptr) return;
   std::string cfg = ConfigOf(aircraftFolder);
-  if (ReadProfileValue(cfg.c_str(), EntrySection(entry).c_str(), "atc_id", 20).empty()) return;
+  if (ReadProfileValue(cfg.c_str(), EntrySection(entry).c_str(), "atc_id", kRegistrationChars).empty()) return;
 
   std::string atcId = RegistrationOf(aircraftFolder, entry);
   std::string folder = AirframeSettingsFolder(false);

@@ -78,7 +78,7 @@ int RemoveLiveryEntries(const std::vector<int>& entries, int variant) {
   livery::AircraftConfig& config = rewrite.config();
   std::vector<RemovedEntry> removed;
   for (int entry : doomed)
-    removed.push_back({entry, config.Value(entry, "texture", kPathChars), config.Value(entry, "atc_id", kPathChars)});
+    removed.push_back({entry, config.Value(entry, "texture", kPathChars), config.Value(entry, "atc_id", kRegistrationChars)});
   for (int entry : doomed) config.RemoveEntry(entry);
   // Files go only once aircraft.cfg names them no more: a failed rewrite leaves everything as it was.
   RewriteResult result = rewrite.Commit();

@@ -23,4 +23,10 @@ bool VariantConfigFile(int variant, char (&path)[kPathChars]);
 // none yet. Empty when there is no root.
 std::string AirframeSettingsFolder(bool backups);
 
+// An entry's atc_id is read whole wherever it names the airframe's settings
+// file: read shorter in one place, installation would create a file under a
+// cut name that the options page never finds, and write the cut name back
+// into the entry when it adds a suffix.
+constexpr size_t kRegistrationChars = kPathChars;
+
 }  // namespace zelva::module

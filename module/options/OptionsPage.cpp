@@ -20,7 +20,6 @@ namespace {
 
 constexpr size_t kLiveryTableCapacity = 500;
 constexpr size_t kLiveryNameChars = 100;
-constexpr size_t kRegistrationChars = 50;
 constexpr int kSelectorHeight = 27;
 constexpr const char kNoVariant[] = "Please select a variant";
 

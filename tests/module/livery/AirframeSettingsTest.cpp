@@ -60,6 +60,24 @@ TEST_F(AirframeSettingsTest, ATakenRegistrationGetsTheNextFreeNameUnlessTheUserO
   }
 }
 
+// The options page and removal read atc_id whole; installation must name the same file and, when it adds a
+// suffix, must not write a cut registration back into the entry.
+TEST_F(AirframeSettingsTest, ALongRegistrationNamesItsSettingsFileWhole) {
+  const std::string registration = "ZELVA-DEMO-AIRFRAME-LONG-42";
+  sim_.WriteConfig(kFreighter, Entry(0, "Nordic", "Nordic", registration.c_str()) +
+                                   Entry(1, "Nordic 2", "Nordic2", registration.c_str()));
+  sim_.SettingsFolder(true);
+  Install(kFreighter, kFreighterIndex, 0, false);
+  EXPECT_EQ(Settings(registration), kFresh);
+  EXPECT_EQ(Settings(registration, true), kFresh);
+
+  DialogAnswerer answerer(kOverwriteCaption, IDNO);
+  Install(kFreighter, kFreighterIndex, 1, false);
+  EXPECT_TRUE(answerer.Wait());
+  EXPECT_EQ(sim_.Value(kFreighter, 1, "atc_id"), registration + "1");
+  EXPECT_EQ(Settings(registration + "1"), kFresh);
+}
+
 // Reinstalling over existing settings is covered through the real module's package installation.
 TEST_F(AirframeSettingsTest, UnsafeRegistrationWritesNothing) {
   sim_.WriteConfig(kFreighter, Entry(0, "Climber", "Climber", "..\\Victim"));
