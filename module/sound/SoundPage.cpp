@@ -144,7 +144,10 @@ void SoundPage::CreateControls(int index) {
 SoundPanelPlace SoundPage::PanelOf(int index) const {
   RECT client = {};
   GetClientRect(window(), &client);
-  return PlaceSoundPanel(index, int(client.right), collapsed_);
+  int bodyHeights[kMaxSoundSets] = {};
+  for (int i = 0; i < count_; ++i)
+    bodyHeights[i] = collapsed_[i] ? 0 : SoundBodyHeight(SoundSets().records[i].downloaded);
+  return PlaceSoundPanel(index, int(client.right), bodyHeights);
 }
 
 RECT SoundPage::ProgressArea(int index) const {

@@ -11,7 +11,6 @@ namespace zelva::module {
 constexpr int kSoundPageWidth = 760;
 constexpr int kSoundPageMargin = 8;
 constexpr int kSoundHeaderHeight = 30;
-constexpr int kSoundBodyHeight = 160;
 constexpr int kSoundPanelGap = 10;
 
 // Text lines of a body, from its top; the body's left inset.
@@ -36,25 +35,33 @@ constexpr SoundButtonPlace kCollapsePlace = {26, 7, 16, 16};
 constexpr int kBarLeft = 180, kBarTop = 108, kBarHeight = 20;
 constexpr int kStatusTop = 132;
 
+// A set still to download explains itself and carries the download's
+// progress; a downloaded one shows only its choice, so its body ends below the
+// option buttons.
+constexpr int kSoundBodyHeight = 160;
+constexpr int kSoundChoiceBodyHeight = kFirstOption.y + kFirstOption.height + 14;
+
+inline int SoundBodyHeight(bool downloaded) { return downloaded ? kSoundChoiceBodyHeight : kSoundBodyHeight; }
+
 struct SoundPanelPlace {
   RECT header;
   RECT body;  // empty when collapsed
 };
 
-// The panel of set index, for a page width and the sets' collapsed flags.
-inline SoundPanelPlace PlaceSoundPanel(int index, int pageWidth, const bool (&collapsed)[kMaxSoundSets]) {
+// The panel of set index, for a page width and the sets' body heights (0 for
+// a collapsed one).
+inline SoundPanelPlace PlaceSoundPanel(int index, int pageWidth, const int (&bodyHeights)[kMaxSoundSets]) {
   int top = kSoundPageMargin;
-  for (int i = 0; i < index; ++i)
-    top += kSoundHeaderHeight + (collapsed[i] ? 0 : kSoundBodyHeight) + kSoundPanelGap;
+  for (int i = 0; i < index; ++i) top += kSoundHeaderHeight + bodyHeights[i] + kSoundPanelGap;
   const int left = kSoundPageMargin, right = pageWidth - kSoundPageMargin;
   SoundPanelPlace place;
   place.header = {left, top, right, top + kSoundHeaderHeight};
   const int bodyTop = top + kSoundHeaderHeight;
-  place.body = {left, bodyTop, right, bodyTop + (collapsed[index] ? 0 : kSoundBodyHeight)};
+  place.body = {left, bodyTop, right, bodyTop + bodyHeights[index]};
   return place;
 }
 
-// Room for count panels, all open.
+// Room for count panels, all open and still to download.
 inline int SoundPageHeight(int count) {
   return 2 * kSoundPageMargin + count * (kSoundHeaderHeight + kSoundBodyHeight + kSoundPanelGap);
 }
