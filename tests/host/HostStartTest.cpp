@@ -34,6 +34,9 @@ TEST(HostStartTest, FreshProfileCommandLinePackageAndSecondInstances) {
     DialogAnswerer missing("An error occured", IDOK, 30000, first.id());
     Process second(host.programPath(), "D:\\Downloads\\Aurora.zlp", host.programFolder());
     EXPECT_TRUE(missing.Wait());
+    std::string named = missing.text();
+    CharLowerA(named.data());
+    EXPECT_NE(named.find("aurora.zlp"), std::string::npos) << missing.text();
     EXPECT_EQ(second.Wait(), 0u);
   }
   log = host.Log();

@@ -78,6 +78,22 @@ bool ShowsLife(HANDLE child, DWORD id, const std::string& log, const FileMark& b
   return true;
 }
 
+// Every program a test starts ends with the test. A test that runs out of
+// time is killed by the runner without unwinding; a host it left running
+// would hold the single-instance mutex and its window, and fail every host
+// test after it.
+HANDLE EndsWithThisTest() {
+  static const win::KernelHandle job = [] {
+    win::KernelHandle created(CreateJobObjectA(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (created && !SetInformationJobObject(created.get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits)))
+      created.reset();
+    return created;
+  }();
+  return job.get();
+}
+
 }  // namespace
 
 AppDataOverride::AppDataOverride(const std::string& folder) {
@@ -120,9 +136,12 @@ bool Process::Start(const std::string& commandLine, const std::string& folder) {
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &info))
     return false;
+  // Placed before it runs, so whatever it starts belongs to the job too.
+  if (EndsWithThisTest() != nullptr) AssignProcessToJobObject(EndsWithThisTest(), info.hProcess);
+  ResumeThread(info.hThread);
   CloseHandle(info.hThread);
   process_.reset(info.hProcess);
   id_ = info.dwProcessId;
