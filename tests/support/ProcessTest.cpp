@@ -38,11 +38,12 @@ void StartALingeringProgramAndWait() {
   DWORD written = 0;
   WriteFile(file.get(), id.data(), DWORD(id.size()), &written, nullptr);
   file.reset();
-  Sleep(60000);
+  lingering.Wait();  // it lingers: this waits until the runner kills this test
 }
 
 TEST(ProcessTest, AProgramStartedByATestEndsWhenTheTestIsKilled) {
   const std::string role = Variable(kRoleVariable);
+  // A program that does not end by itself, as a host left running does not.
   if (role == "lingers") return Sleep(60000);
   if (role == "killed") return StartALingeringProgramAndWait();
   TestFolder folder;
