@@ -14,6 +14,8 @@ constexpr char kRecordVariable[] = "ZELVA_PROCESS_TEST_RECORD";
 // The test runs in three roles: the test, a test that the runner kills, and
 // the program that one started and that would linger.
 constexpr char kRoleVariable[] = "ZELVA_PROCESS_TEST_ROLE";
+// The event the test sets when it is over, by name.
+constexpr char kDoneVariable[] = "ZELVA_PROCESS_TEST_DONE";
 
 std::string Variable(const char* name) {
   char value[MAX_PATH] = {};
@@ -43,12 +45,21 @@ void StartALingeringProgramAndWait() {
 
 TEST(ProcessTest, AProgramStartedByATestEndsWhenTheTestIsKilled) {
   const std::string role = Variable(kRoleVariable);
-  // A program that does not end by itself, as a host left running does not.
-  if (role == "lingers") return Sleep(60000);
+  // A program that does not end by itself, as a host left running does not:
+  // only the test's end, or its deadline, ends it.
+  if (role == "lingers") {
+    zelva::win::KernelHandle done(OpenEventA(SYNCHRONIZE, FALSE, Variable(kDoneVariable).c_str()));
+    WaitForSingleObject(done.get(), 60000);
+    return;
+  }
   if (role == "killed") return StartALingeringProgramAndWait();
   TestFolder folder;
   const std::string record = folder / "lingering.txt";
   SetEnvironmentVariableA(kRecordVariable, record.c_str());
+  const std::string doneName = "ZELVA process test done " + std::to_string(GetCurrentProcessId());
+  zelva::win::KernelHandle done(CreateEventA(nullptr, TRUE, FALSE, doneName.c_str()));
+  ASSERT_TRUE(done);
+  SetEnvironmentVariableA(kDoneVariable, doneName.c_str());
   SetEnvironmentVariableA(kRoleVariable, "killed");
   std::string line = "\"" + ThisProgram() + "\" " + kOnlyThisTest;
   STARTUPINFOA startup = {};
@@ -60,12 +71,12 @@ TEST(ProcessTest, AProgramStartedByATestEndsWhenTheTestIsKilled) {
   ASSERT_TRUE(started);
   zelva::win::KernelHandle test(info.hProcess), thread(info.hThread);
   ASSERT_TRUE(WaitUntil([&] { return !ReadWholeFile(record).empty(); }));
-  zelva::win::KernelHandle lingering(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE,
+  zelva::win::KernelHandle lingering(OpenProcess(SYNCHRONIZE, FALSE,
                                                  DWORD(std::stoul(ReadWholeFile(record)))));
   ASSERT_TRUE(lingering);
   TerminateProcess(test.get(), 9);
   const DWORD ended = WaitForSingleObject(lingering.get(), 20000);
-  if (ended != WAIT_OBJECT_0) TerminateProcess(lingering.get(), 9);
+  SetEvent(done.get());
   EXPECT_EQ(ended, DWORD(WAIT_OBJECT_0));
 }
 
